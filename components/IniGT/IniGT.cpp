@@ -1,0 +1,160 @@
+#include "components/IniGT/IniGT.h"
+
+#include "framework/Control.h"
+#include "framework/Dialogs.h"
+#include "framework/Strings.h"
+#include "framework/SysUtils.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kQuote = '"';
+constexpr char kOpenCorner = static_cast<char>(0xA2);   // ｢
+constexpr char kCloseCorner = static_cast<char>(0xA3);  // ｣
+
+// A list can hold no more real items than its section has keys plus the
+// defaults the caller's list supplies; past that a stored count is followed
+// only this far with empty items, so an absurd count cannot exhaust memory.
+constexpr int kMaxEmptyPadding = 1024;
+
+std::string IndexedName(std::string_view name, int index) {
+    return std::string(name) + "." + IntToStr(index);
+}
+
+}  // namespace
+
+DOveVA::DOveVA(TComponent* owner)
+    : TComponent(owner), iniFile_(std::make_unique<TIniFile>("")) {}
+
+DOveVA::~DOveVA() = default;
+
+void DOveVA::SetFileName(std::string value) {
+    fileName_ = std::move(value);
+    iniFile_.reset();
+    std::string path;
+    if (!ExtractFilePath(fileName_).empty()) {
+        path = fileName_;
+    } else {
+        switch (defaultDir_) {
+            case ddApplication: path = ExtractFilePath(ExeFileName()) + fileName_; break;
+            case ddWindows: path = platform::Current().WindowsDirectory() + "\\" + fileName_; break;
+            case ddNone: path = fileName_; break;
+        }
+    }
+    iniFile_ = std::make_unique<TIniFile>(std::move(path));
+}
+
+void DOveVA::SetDefaultDir(DOveVADefaultDir value) {
+    defaultDir_ = value;
+    SetFileName(fileName_);
+}
+
+void DOveVA::SetFence(DOveVAFence value) {
+    if (value != fence_) {
+        if (IsDesigning() && fence_ == fnVer11Mode)
+            MessageDlg("fnVer11Mode以外の値にすると、DOveVAのVer1.0とVer1.1で書き込んだﾌｧｲﾙを正しく"
+                       "読めない事があります。",
+                       MsgDlgType::Warning, MsgDlgButtons::Ok, 0);
+        fence_ = value;
+    }
+    fenceNotSet_ = false;
+}
+
+void DOveVA::Loaded() {
+    TComponent::Loaded();
+    if (fileName_.empty() && !IsDesigning()) {
+        std::string name = LowerCase(ChangeFileExt(ExtractFileName(ExeFileName()), ".INI"));
+        if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 32);
+        SetFileName(std::move(name));
+    }
+    if (IsDesigning() && fenceNotSet_) fence_ = fnVer11Mode;
+}
+
+std::string DOveVA::ReadString(std::string_view section, std::string_view ident,
+                               std::string_view def) {
+    return iniFile_->ReadString(section, ident, def);
+}
+
+void DOveVA::WriteString(std::string_view section, std::string_view ident, std::string_view value) {
+    iniFile_->WriteString(section, ident, value);
+}
+
+bool DOveVA::ReadBool(std::string_view section, std::string_view ident, bool def) {
+    return iniFile_->ReadBool(section, ident, def);
+}
+
+void DOveVA::WriteBool(std::string_view section, std::string_view ident, bool value) {
+    iniFile_->WriteBool(section, ident, value);
+}
+
+int DOveVA::ReadInteger(std::string_view section, std::string_view ident, int def) {
+    return iniFile_->ReadInteger(section, ident, def);
+}
+
+void DOveVA::WriteInteger(std::string_view section, std::string_view ident, int value) {
+    iniFile_->WriteInteger(section, ident, value);
+}
+
+std::string DOveVA::Fenced(std::string_view text) const {
+    switch (fence_) {
+        case fnDoubleQuote: return kQuote + std::string(text) + kQuote;
+        case fnParenthesis:
+        case fnVer11Mode: return kOpenCorner + std::string(text) + kCloseCorner;
+        case fnNone: break;
+    }
+    return std::string(text);
+}
+
+std::string DOveVA::ReadFencedString(std::string_view section, std::string_view ident,
+                                     std::string_view def) {
+    std::string s = iniFile_->ReadString(section, ident, Fenced(def));
+    if (s.size() >= 2) {
+        bool quotes = fence_ == fnDoubleQuote || fence_ == fnVer11Mode;
+        bool corners = fence_ == fnParenthesis || fence_ == fnVer11Mode;
+        if ((quotes && s.front() == kQuote && s.back() == kQuote) ||
+            (corners && s.front() == kOpenCorner && s.back() == kCloseCorner))
+            s = s.substr(1, s.size() - 2);
+    }
+    return s;
+}
+
+void DOveVA::WriteFencedString(std::string_view section, std::string_view ident,
+                               std::string_view value) {
+    iniFile_->WriteString(section, ident, Fenced(value));
+}
+
+void DOveVA::ReadStrings(std::string_view section, std::string_view name, TStrings& list) {
+    int count = ReadInteger(section, std::string(name) + ".Count", list.Count());
+    count = std::min<long long>(count, 0LL + list.Count() + iniFile_->KeyCount(section) +
+                                           kMaxEmptyPadding);
+    TStringList items;
+    items.Reserve(std::max(count, 0));
+    for (int i = 0; i < count; ++i)
+        items.Add(ReadFencedString(section, IndexedName(name, i),
+                                   i < list.Count() ? list.Get(i) : std::string()));
+    list.Assign(items);
+}
+
+void DOveVA::WriteStrings(std::string_view section, std::string_view name, const TStrings& list) {
+    // One save for the whole list, and none of it if any item is refused.
+    iniFile_->Update([&] {
+        WriteInteger(section, std::string(name) + ".Count", list.Count());
+        for (int i = 0, n = list.Count(); i < n; ++i)
+            WriteFencedString(section, IndexedName(name, i), list.Get(i));
+    });
+}
+
+void DOveVA::ReadPosition(std::string_view section, std::string_view name, TControl& control) {
+    control.SetLeft(ReadInteger(section, std::string(name) + ".X", control.Left()));
+    control.SetTop(ReadInteger(section, std::string(name) + ".Y", control.Top()));
+}
+
+void DOveVA::WritePosition(std::string_view section, std::string_view name,
+                           const TControl& control) {
+    iniFile_->Update([&] {
+        WriteInteger(section, std::string(name) + ".X", control.Left());
+        WriteInteger(section, std::string(name) + ".Y", control.Top());
+    });
+}

@@ -1,0 +1,76 @@
+#pragma once
+// Ordered lists of code-page strings, each with an associated object.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TStrings {
+public:
+    virtual ~TStrings() = default;
+
+    virtual int Count() const = 0;
+    // Item i; throws EListError for an index outside the list.
+    virtual const std::string& Get(int index) const = 0;
+    virtual void Put(int index, std::string s) = 0;
+    virtual void* Object(int index) const = 0;
+    virtual void PutObject(int index, void* object) = 0;
+    virtual void Insert(int index, std::string s, void* object = nullptr) = 0;
+    virtual void Delete(int index) = 0;
+    virtual void Clear() = 0;
+
+    int Add(std::string s) { return AddObject(std::move(s), nullptr); }
+    int AddObject(std::string s, void* object);
+    const std::string& operator[](int index) const { return Get(index); }
+
+    // First item equal to s, compared as the platform's ANSI comparison does
+    // without regard to case; -1 if none.
+    virtual int IndexOf(std::string_view s) const;
+
+    // Replaces this list's items and objects by source's, in order.
+    virtual void Assign(const TStrings& source);
+    TStrings& operator=(const TStrings& source) {
+        Assign(source);
+        return *this;
+    }
+
+    std::vector<std::string> ToVector() const;
+
+protected:
+    TStrings() = default;
+    TStrings(const TStrings&) = default;
+    [[noreturn]] static void IndexError(int index);
+};
+
+class TStringList : public TStrings {
+public:
+    TStringList() = default;
+    TStringList(std::initializer_list<std::string> items);
+    TStringList(const TStringList& other) : TStrings(), items_(other.items_) {}
+    TStringList& operator=(const TStringList& other) {
+        Assign(other);
+        return *this;
+    }
+
+    int Count() const override { return static_cast<int>(items_.size()); }
+    const std::string& Get(int index) const override;
+    void Put(int index, std::string s) override;
+    void* Object(int index) const override;
+    void PutObject(int index, void* object) override;
+    void Insert(int index, std::string s, void* object = nullptr) override;
+    void Delete(int index) override;
+    void Clear() override { items_.clear(); }
+    void Assign(const TStrings& source) override;
+
+    void Reserve(int capacity) { items_.reserve(capacity); }
+
+private:
+    struct Item {
+        std::string text;
+        void* object = nullptr;
+    };
+    const Item& At(int index) const;
+    Item& At(int index);
+
+    std::vector<Item> items_;
+};

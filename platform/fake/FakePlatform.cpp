@@ -1,0 +1,118 @@
+#include "platform/fake/FakePlatform.h"
+
+#include "framework/Exception.h"
+#include "platform/FileMessages.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+#include <algorithm>
+#include <memory>
+
+namespace platform::fake {
+namespace {
+
+unsigned char FoldAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
+
+int CompareFolded(std::string_view a, std::string_view b) {
+    auto n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        int d = FoldAscii(a[i]) - FoldAscii(b[i]);
+        if (d != 0) return d;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+const char* CodePageName(CodePage codePage) {
+    return codePage == CodePage::Japanese932 ? "CP932" : "CP1252";
+}
+
+// The host's converter stands in for the system's code-page tables.
+std::string Convert(const char* to, const char* from, std::string_view in, std::string_view fallback) {
+    std::unique_ptr<void, int (*)(iconv_t)> cd(iconv_open(to, from), iconv_close);
+    std::string out;
+    char buffer[4096];
+    char* src = const_cast<char*>(in.data());
+    size_t left = in.size();
+    while (left > 0) {
+        char* dst = buffer;
+        size_t room = sizeof buffer;
+        size_t r = iconv(cd.get(), &src, &left, &dst, &room);
+        out.append(buffer, dst - buffer);
+        if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+            out += fallback;  // one unconvertible unit
+            size_t unit = std::string_view(from).starts_with("UTF-16") ? 2 : 1;
+            src += std::min(unit, left);
+            left -= std::min(unit, left);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool PathLess::operator()(const std::string& a, const std::string& b) const {
+    return CompareFolded(a, b) < 0;
+}
+
+void FakePlatform::Reset() { *this = FakePlatform(); }
+
+bool FakePlatform::IsLeadByte(unsigned char b) const {
+    if (codePage == CodePage::Western1252) return false;
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+int FakePlatform::CompareText(std::string_view a, std::string_view b) const {
+    return CompareFolded(a, b);
+}
+
+std::u16string FakePlatform::AnsiToWide(std::string_view text) const {
+    std::string bytes = Convert("UTF-16LE", CodePageName(codePage), text, std::string("\xfb\x30", 2));
+    std::u16string wide(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < wide.size(); ++i)
+        wide[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                        static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    return wide;
+}
+
+std::string FakePlatform::WideToAnsi(std::u16string_view text) const {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return Convert(CodePageName(codePage), "UTF-16LE", bytes, "?");
+}
+
+std::optional<std::string> FakePlatform::LoadFile(const std::string& path) {
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+}
+
+void FakePlatform::SaveFileAtomic(const std::string& path, std::string_view bytes) {
+    if (path.empty() || path.back() == '\\')
+        throw EInOutError(CannotWriteMessage(path, "アクセスが拒否されました。"));
+    if (!writeFailure.empty()) throw EInOutError(CannotWriteMessage(path, writeFailure));
+    files[path] = std::string(bytes);
+    ++saveCount;
+}
+
+ModalResult FakePlatform::MessageDlg(const std::string& caption, const std::string& text,
+                                     MsgDlgType type, MsgDlgButtons buttons, int helpContext) {
+    messageDlgs.push_back({caption, text, type, buttons, helpContext});
+    return messageDlgAnswer;
+}
+
+FakePlatform& Fake() {
+    static FakePlatform fake;
+    return fake;
+}
+
+}  // namespace platform::fake
+
+namespace platform {
+Platform& Current() { return fake::Fake(); }
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include "framework/Exception.h"
+#include "framework/Strings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StringList, AppendsInOrderAndKeepsObjects) {
+    TStringList list;
+    int a = 1, b = 2;
+    EXPECT_EQ(list.AddObject("one", &a), 0);
+    EXPECT_EQ(list.AddObject("two", &b), 1);
+    list.Add("three");
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list[1], "two");
+    EXPECT_EQ(list.Object(0), &a);
+    EXPECT_EQ(list.Object(2), nullptr);
+    list.Delete(0);
+    EXPECT_EQ(list.ToVector(), (std::vector<std::string>{"two", "three"}));
+    EXPECT_EQ(list.Object(0), &b);
+}
+
+TEST(StringList, IndexOfIsExactButIgnoresCase) {
+    TStringList list{"Tokyo", "osaka", "東京", "ab"};
+    EXPECT_EQ(list.IndexOf("TOKYO"), 0);
+    EXPECT_EQ(list.IndexOf("Osaka"), 1);
+    EXPECT_EQ(list.IndexOf("東京"), 2);
+    EXPECT_EQ(list.IndexOf("a"), -1);    // no prefix match
+    EXPECT_EQ(list.IndexOf("abc"), -1);
+    EXPECT_EQ(list.IndexOf(""), -1);
+}
+
+TEST(StringList, AssignReplacesTheWholeList) {
+    TStringList target{"old1", "old2", "old3"};
+    TStringList source{"x", "y"};
+    target.Assign(source);
+    EXPECT_EQ(target.ToVector(), (std::vector<std::string>{"x", "y"}));
+    target.Assign(target);  // self-assignment keeps the list
+    EXPECT_EQ(target.Count(), 2);
+    target.Assign(TStringList{});
+    EXPECT_EQ(target.Count(), 0);
+}
+
+TEST(StringList, IndicesOutsideTheListRaise) {
+    TStringList list{"a"};
+    EXPECT_THROW(list.Get(1), EListError);
+    EXPECT_THROW(list.Get(-1), EListError);
+    EXPECT_THROW(list.Insert(2, "x"), EListError);
+    EXPECT_THROW(list.Delete(5), EListError);
+    list.Insert(1, "b");  // at the end is fine
+    EXPECT_EQ(list[1], "b");
+}
+
+}  // namespace
