@@ -3,11 +3,16 @@
 #include "framework/Exception.h"
 #include "platform/FileMessages.h"
 
+#include <fcntl.h>
 #include <iconv.h>
+#include <unistd.h>
 
 #include <cerrno>
 
 #include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace platform::fake {
@@ -50,6 +55,25 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
     return out;
 }
 
+std::optional<std::string> LoadHostFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// As the real platform does it: a flushed sibling file renamed over the old one.
+void SaveHostFile(const std::string& path, std::string_view bytes) {
+    std::string temp = path + ".tmp";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    bool ok = fd >= 0 && ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+              ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        throw EInOutError(CannotWriteMessage(path, std::strerror(errno)));
+    }
+}
+
 }  // namespace
 
 bool PathLess::operator()(const std::string& a, const std::string& b) const {
@@ -87,6 +111,7 @@ std::string FakePlatform::WideToAnsi(std::u16string_view text) const {
 }
 
 std::optional<std::string> FakePlatform::LoadFile(const std::string& path) {
+    if (realFiles) return LoadHostFile(path);
     auto it = files.find(path);
     if (it == files.end()) return std::nullopt;
     return it->second;
@@ -96,6 +121,11 @@ void FakePlatform::SaveFileAtomic(const std::string& path, std::string_view byte
     if (path.empty() || path.back() == '\\')
         throw EInOutError(CannotWriteMessage(path, "アクセスが拒否されました。"));
     if (!writeFailure.empty()) throw EInOutError(CannotWriteMessage(path, writeFailure));
+    if (realFiles) {
+        SaveHostFile(path, bytes);
+        ++saveCount;
+        return;
+    }
     files[path] = std::string(bytes);
     ++saveCount;
 }

@@ -33,6 +33,9 @@ public:
     std::string windowsDirectory = "C:\\WINDOWS";
     CodePage codePage = CodePage::Japanese932;
     std::map<std::string, std::string, PathLess> files;
+    // When true, files live on the host's disk instead (paths as given), for
+    // benchmarks that must pay for real file calls.
+    bool realFiles = false;
     // When non-empty, every SaveFileAtomic fails with this system reason.
     std::string writeFailure;
     ModalResult messageDlgAnswer = ModalResult::Ok;
