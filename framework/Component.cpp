@@ -27,8 +27,20 @@ TComponent::~TComponent() {
         Erase(partner->freeNotifies_, this);
         partner->Notification(this, TOperation::opRemove);
     }
-    while (!components_.empty()) delete components_.back();  // its destructor removes it
+    DestroyComponents();
     if (owner_) owner_->Remove(this);
+}
+
+void TComponent::Free(TComponent* component) {
+    if (!component) return;
+    component->BeforeDestruction();
+    delete component;
+}
+
+void ComponentDeleter::operator()(TComponent* component) const { TComponent::Free(component); }
+
+void TComponent::DestroyComponents() {
+    while (!components_.empty()) Free(components_.back());  // its destructor removes it
 }
 
 void TComponent::SetName(std::string name) {

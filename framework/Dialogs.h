@@ -11,3 +11,6 @@ using platform::MsgDlgType;
 
 ModalResult MessageDlg(const std::string& text, MsgDlgType type, MsgDlgButtons buttons,
                        int helpContext);
+
+// The text with one OK button.
+void ShowMessage(const std::string& text);

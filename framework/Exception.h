@@ -33,6 +33,18 @@ public:
     using Exception::Exception;
 };
 
+// Raised when a resource the program asks for is not in it.
+class EResNotFound : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Raised when a form description cannot be read; the message names the cause.
+class EReadError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // Raised for a value that cannot be stored or converted as asked.
 class EConvertError : public Exception {
 public:

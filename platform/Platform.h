@@ -3,9 +3,16 @@
 // through this one interface; win32/ implements it over the Win32 API and
 // fake/ in process, for tests. Failures are thrown as framework exceptions.
 
+#include "platform/NativeWindow.h"
+#include "platform/Tray.h"
+#include "platform/Types.h"
+
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -16,6 +23,20 @@ enum class MsgDlgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 
 // The button that closed a message box.
 enum class ModalResult { None, Ok, Cancel, Yes, No };
+
+struct MenuEntry {
+    std::string caption;  // "-" is a separator line
+    bool checked = false;
+    bool enabled = true;
+};
+
+// An icon image; destroying the object frees the native icon.
+class NativeIcon {
+public:
+    virtual ~NativeIcon() = default;
+    virtual Handle GetHandle() const = 0;
+    virtual std::unique_ptr<NativeIcon> Clone() const = 0;
+};
 
 class Platform {
 public:
@@ -45,11 +66,60 @@ public:
     // old or wholly the new content. Throws EInOutError naming the file.
     virtual void SaveFileAtomic(const std::string& path, std::string_view bytes) = 0;
 
-    // --- Dialogs ---
+    // --- Windows ---
+    // Makes a native window that reports to sink until it is destroyed.
+    virtual std::unique_ptr<NativeWindow> CreateNativeWindow(const WindowSpec& spec,
+                                                             WindowSink& sink) = 0;
+    // Posts a message to a window's queue; false if the window is gone.
+    virtual bool Post(Handle window, std::uint32_t msg, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+    // Delivers a message to a window at once and returns its answer.
+    virtual std::intptr_t Send(Handle window, std::uint32_t msg, std::uintptr_t wParam,
+                                      std::intptr_t lParam) = 0;
+    // SetForegroundWindow; the result says whether the system agreed.
+    virtual bool SetForegroundWindow(Handle window) = 0;
+    // The pointer's position on the screen (GetCursorPos).
+    virtual Point CursorPos() const = 0;
+    // Shows the cursor with the framework's number (crHandPoint = -21, ...).
+    virtual void SetCursorShape(int cursor) = 0;
+    // Size of text in a font, for labels sized to their caption.
+    virtual Size MeasureText(const FontSpec& font, const std::string& text) = 0;
+
+    // --- The message loop (GUI thread) ---
+    // Waits for the next message and dispatches it; false once the loop must end.
+    virtual bool WaitAndDispatch() = 0;
+    // Dispatches every waiting message; false when the loop must end.
+    virtual bool DispatchPending() = 0;
+    // Ends the message loop with an exit code (PostQuitMessage).
+    virtual void PostQuit(int exitCode) = 0;
+    // The GUI thread's handler for WakeGuiThread, run inside any message loop.
+    virtual void SetWakeHandler(std::function<void()> handler) = 0;
+    // From any thread: makes the GUI thread run the wake handler soon.
+    virtual void WakeGuiThread() = 0;
+
+    // --- Time and threads ---
+    virtual unsigned DoubleClickTime() const = 0;  // GetDoubleClickTime, in ms
+    virtual void Sleep(unsigned milliseconds) = 0;  // on the calling thread
+
+    // --- Shell ---
+    // Shell_NotifyIconA with the record; false when the shell refuses.
+    virtual bool NotifyIcon(TrayRequest request, const NotifyIconData& data) = 0;
+    // ShellExecuteA; returns its result (above 32 on success).
+    virtual std::intptr_t ShellOpen(Handle owner, const std::string& verb, const std::string& file,
+                                    const std::string& parameters, const std::string& directory,
+                                    int showCommand) = 0;
+    // Opens a help file at a context number.
+    virtual void ShowHelp(Handle owner, const std::string& helpFile, int context) = 0;
+
+    // --- Menus, dialogs, icons ---
+    // Shows a popup menu at a screen point for the owner window; returns the
+    // index of the entry chosen, or -1.
+    virtual int TrackPopupMenu(Handle owner, Point at, const std::vector<MenuEntry>& entries) = 0;
     // Modal message box; returns the button pressed.
     virtual ModalResult MessageDlg(const std::string& caption, const std::string& text,
-                                   MsgDlgType type, MsgDlgButtons buttons,
-                                   int helpContext) = 0;
+                                   MsgDlgType type, MsgDlgButtons buttons, int helpContext) = 0;
+    // An icon from the program's resources at a size in pixels; null if none.
+    virtual std::unique_ptr<NativeIcon> LoadIconResource(const std::string& name, int size) = 0;
 };
 
 // The implementation linked into this program.

@@ -80,7 +80,17 @@ bool PathLess::operator()(const std::string& a, const std::string& b) const {
     return CompareFolded(a, b) < 0;
 }
 
-void FakePlatform::Reset() { *this = FakePlatform(); }
+FakePlatform::FakePlatform() = default;
+FakePlatform::~FakePlatform() = default;
+
+void FakePlatform::Reset() {
+    static_cast<FakeState&>(*this) = FakeState();
+    posted_.clear();
+    std::lock_guard lock(mutex_);
+    wakePending_ = false;
+    holdSleeps_ = false;
+    sleeps_.clear();
+}
 
 bool FakePlatform::IsLeadByte(unsigned char b) const {
     if (codePage == CodePage::Western1252) return false;
@@ -128,12 +138,6 @@ void FakePlatform::SaveFileAtomic(const std::string& path, std::string_view byte
     }
     files[path] = std::string(bytes);
     ++saveCount;
-}
-
-ModalResult FakePlatform::MessageDlg(const std::string& caption, const std::string& text,
-                                     MsgDlgType type, MsgDlgButtons buttons, int helpContext) {
-    messageDlgs.push_back({caption, text, type, buttons, helpContext});
-    return messageDlgAnswer;
 }
 
 FakePlatform& Fake() {
