@@ -49,22 +49,38 @@ TStringList::Item& TStringList::At(int index) {
 }
 
 const std::string& TStringList::Get(int index) const { return At(index).text; }
-void TStringList::Put(int index, std::string s) { At(index).text = std::move(s); }
+void TStringList::Put(int index, std::string s) {
+    At(index).text = std::move(s);
+    Changed();
+}
+
 void* TStringList::Object(int index) const { return At(index).object; }
-void TStringList::PutObject(int index, void* object) { At(index).object = object; }
+
+void TStringList::PutObject(int index, void* object) {
+    At(index).object = object;
+    Changed();
+}
 
 void TStringList::Insert(int index, std::string s, void* object) {
     if (index < 0 || index > Count()) IndexError(index);
     items_.insert(items_.begin() + index, Item{std::move(s), object});
+    Changed();
 }
 
 void TStringList::Delete(int index) {
     At(index);
     items_.erase(items_.begin() + index);
+    Changed();
+}
+
+void TStringList::Clear() {
+    items_.clear();
+    Changed();
 }
 
 void TStringList::Assign(const TStrings& source) {
     if (&source == this) return;
+    Changed();
     if (auto* list = dynamic_cast<const TStringList*>(&source)) {
         items_ = list->items_;  // one copy, storage reserved in one go
         return;

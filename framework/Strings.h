@@ -1,6 +1,7 @@
 #pragma once
 // Ordered lists of code-page strings, each with an associated object.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,10 +37,19 @@ public:
 
     std::vector<std::string> ToVector() const;
 
+    // Grows with every change of the items, so that whoever keeps something
+    // derived from them can tell it is out of date.
+    std::uint64_t ChangeCount() const { return changeCount_; }
+
 protected:
     TStrings() = default;
     TStrings(const TStrings&) = default;
     [[noreturn]] static void IndexError(int index);
+    // Every implementation calls this whenever it changes its items.
+    void Changed() { ++changeCount_; }
+
+private:
+    std::uint64_t changeCount_ = 0;
 };
 
 class TStringList : public TStrings {
@@ -59,7 +69,7 @@ public:
     void PutObject(int index, void* object) override;
     void Insert(int index, std::string s, void* object = nullptr) override;
     void Delete(int index) override;
-    void Clear() override { items_.clear(); }
+    void Clear() override;
     void Assign(const TStrings& source) override;
 
     void Reserve(int capacity) { items_.reserve(capacity); }
