@@ -1,11 +1,12 @@
-// Completion of the keyword combo over 100,000 keywords: the cost of one
-// keystroke while words are typed character by character, from words near the
-// top of the list to words near its end and words it does not hold (each of
-// those then joins the list, as the keyword action does).
+// Completion of the keyword combo over 100,000 keywords.
 //
-// Counters: us_per_keystroke, the mean over every keystroke measured;
-// worst_us, the dearest keystroke of the session, each keystroke taken at its
-// fastest over the iterations so that scheduler noise does not count.
+// completion/typing: words typed a character at a time, one keystroke being
+// one completion: words from the top, the middle and the end of the list,
+// one typed in capitals, and words the list does not hold, each of which then
+// joins the list as the keyword action adds it. Time per session.
+// completion/worst: the dearest keystroke there is: the first after the list
+// changed, for a text that no item begins with, so that every item is read.
+#include "bench/Summary.h"
 #include "framework/ComboCompletion.h"
 #include "framework/Strings.h"
 #include "platform/Platform.h"
@@ -14,29 +15,28 @@
 
 #include <time.h>
 
-#include <algorithm>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Microseconds on the monotonic clock. <chrono> cannot be used here: its
-// suffix for microseconds has a character that the code page the literals
-// are built for does not hold.
-double NowUs() {
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
-
 constexpr int kKeywords = 100000;
 
+// Seconds on the monotonic clock (<chrono> cannot be built for this code page).
+double Now() {
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// Two to five syllables each, kanji, kana and romaji mixed; some repeat.
 TStringList MakeKeywords() {
     static const char* const syllables[] = {
         "東", "京", "大", "阪", "名", "古", "屋", "都", "タ", "ワ", "ー", "駅", "山",
         "川", "の", "か", "さ", "ん", "ka", "to", "yo", "shi", "ma", "Na", "Ri", "ko", "u", "n"};
-    std::mt19937 random(100000);
+    std::mt19937 random(kKeywords);
     TStringList keywords;
     keywords.Reserve(kKeywords);
     for (int i = 0; i < kKeywords; ++i) {
@@ -48,7 +48,7 @@ TStringList MakeKeywords() {
     return keywords;
 }
 
-// The texts of one word typed a character at a time.
+// The edit texts of a word typed a character at a time.
 std::vector<std::string> Keystrokes(const std::string& word) {
     const auto& os = platform::Current();
     std::vector<std::string> texts;
@@ -60,55 +60,76 @@ std::vector<std::string> Keystrokes(const std::string& word) {
 }
 
 struct Word {
-    std::string text;
-    bool joinsList;  // not in the list: added after it is typed
+    std::vector<std::string> keystrokes;
+    bool joinsList;
 };
 
-void BM_Completion(benchmark::State& state) {
-    TStringList keywords = MakeKeywords();
-    const int original = keywords.Count();
+std::vector<Word> Session(const TStringList& keywords) {
     std::vector<Word> words;
-    for (int i : {0, 10, 1000, 50000, 99990, 99999}) words.push_back({keywords[i], false});
-    words.push_back({"TOKYO", false});  // typed in capitals
-    for (const char* absent : {"ヴィーナス", "zebra", "東京ヴ", "kaX", "ワンワン駅前広場"}) {
-        words.push_back({absent, true});
-    }
+    for (int i : {0, 10, 1000, 50000, 99990, 99999})
+        words.push_back({Keystrokes(keywords[i]), false});
+    words.push_back({Keystrokes("TOKYO"), false});
+    for (const char* absent : {"ヴィーナス", "zebra", "東京ヴ", "kaX", "ワンワン駅前広場"})
+        words.push_back({Keystrokes(absent), true});
+    return words;
+}
 
-    std::vector<std::vector<std::string>> typed;
-    for (const auto& w : words) typed.push_back(Keystrokes(w.text));
-    size_t perSession = 0;
-    for (const auto& t : typed) perSession += t.size();
+int KeystrokesPerSession() {
+    int n = 0;
+    for (const auto& word : Session(MakeKeywords())) n += static_cast<int>(word.keystrokes.size());
+    return n;
+}
 
-    std::vector<double> fastest(perSession, 1e300);
-    double total = 0;
-    long long measured = 0;
+void Typing(benchmark::State& state) {
+    TStringList keywords = MakeKeywords();
+    const std::vector<Word> words = Session(keywords);
     for (auto _ : state) {
         TComboCompletion completion(keywords);
-        size_t k = 0;
-        for (size_t w = 0; w < words.size(); ++w) {
-            for (const auto& text : typed[w]) {
-                double start = NowUs();
+        double spent = 0;
+        for (const auto& word : words) {
+            for (const auto& text : word.keystrokes) {
+                double start = Now();
                 auto result = completion.Complete(text, TTextChange::tcTyped);
-                double us = NowUs() - start;
+                spent += Now() - start;
                 benchmark::DoNotOptimize(result);
-                total += us;
-                fastest[k] = std::min(fastest[k], us);
-                ++k;
             }
-            if (words[w].joinsList) keywords.Add(words[w].text);
+            if (word.joinsList) keywords.Add(word.keystrokes.back());
         }
-        measured += static_cast<long long>(perSession);
-        state.PauseTiming();
-        while (keywords.Count() > original) keywords.Delete(keywords.Count() - 1);
-        state.ResumeTiming();
+        state.SetIterationTime(spent);
+        while (keywords.Count() > kKeywords) keywords.Delete(keywords.Count() - 1);
     }
-    state.SetItemsProcessed(measured);
-    state.counters["us_per_keystroke"] = total / static_cast<double>(measured);
-    state.counters["worst_us"] = *std::max_element(fastest.begin(), fastest.end());
 }
+
+void Worst(benchmark::State& state) {
+    TStringList keywords = MakeKeywords();
+    TComboCompletion completion(keywords);
+    const std::string last = keywords[kKeywords - 1];
+    for (auto _ : state) {
+        keywords.Put(kKeywords - 1, last);  // any change makes the next search read every item
+        double start = Now();
+        auto result = completion.Complete("ヴ", TTextChange::tcTyped);
+        state.SetIterationTime(Now() - start);
+        if (result) state.SkipWithError("an item begins with the text");
+    }
+}
+
+const bool registered = [] {
+    auto configure = [](benchmark::internal::Benchmark* b, int iterations) {
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(iterations)
+            ->Repetitions(9)->ReportAggregatesOnly(true);
+    };
+    configure(benchmark::RegisterBenchmark("completion/typing", Typing), 20);
+    configure(benchmark::RegisterBenchmark("completion/worst", Worst), 50);
+    return bench::AddSummary([](const bench::Medians& m) {
+        double session = bench::Median(m, "completion/typing");
+        double worst = bench::Median(m, "completion/worst");
+        char line[160];
+        std::snprintf(line, sizeof line, "completion %d: %.1f us per keystroke (worst %.1f us)",
+                      kKeywords, session * 1e3 / KeystrokesPerSession(), worst * 1e3);
+        return std::string(line);
+    });
+}();
 
 }  // namespace
 
-BENCHMARK(BM_Completion)->Name("completion/100000")->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::RunWithSummary(argc, argv); }
