@@ -11,7 +11,9 @@ The picture file holds a palette and one or more images:
 
 Lines starting with '#' and blank lines are ignored outside the grids.
 Every image becomes a 16-colour (4 bits per pixel) bitmap with an AND mask;
-pixels of the transparent character are masked out.
+pixels of the transparent character are masked out. Colour 0 is black and
+holds the transparent pixels: the screen shows (background AND mask) XOR
+colour, so anything but black there would tint the background.
 
 Usage: make-icon.py PICTURE.txt OUTPUT.ico
 """
@@ -20,6 +22,8 @@ import struct
 import sys
 
 MAX_COLOURS = 16
+BLACK = (0, 0, 0)
+TRANSPARENT_INDEX = 0  # black
 
 
 class PictureError(Exception):
@@ -27,8 +31,8 @@ class PictureError(Exception):
 
 
 def parse(text):
-    palette = {}          # character -> (index, (r, g, b)) or None for transparent
-    colours = []          # index -> (r, g, b)
+    palette = {}          # character -> colour index, or None for transparent
+    colours = [BLACK]     # index -> (r, g, b)
     images = []           # (size, [rows])
     section = None
     for number, raw in enumerate(text.splitlines(), start=1):
@@ -62,10 +66,12 @@ def parse(text):
             if value[0] == "transparent":
                 palette[ch] = None
             else:
-                palette[ch] = len(colours)
-                colours.append(parse_colour(value[0], where))
+                colour = parse_colour(value[0], where)
+                if colour not in colours:
+                    colours.append(colour)
                 if len(colours) > MAX_COLOURS:
-                    raise PictureError(f"{where}: more than {MAX_COLOURS} colours")
+                    raise PictureError(f"{where}: more than {MAX_COLOURS} colours with black")
+                palette[ch] = colours.index(colour)
         else:
             raise PictureError(f"{where}: expected 'palette' or 'image SIZE'")
     for size, rows in images:
@@ -97,7 +103,7 @@ def image_data(size, rows, palette, colours):
     xor = b""
     mask = b""
     for row in reversed(rows):  # bitmaps are stored bottom-up
-        indices = [palette[ch] if palette[ch] is not None else 0 for ch in row]
+        indices = [palette[ch] if palette[ch] is not None else TRANSPARENT_INDEX for ch in row]
         indices += [0] * (size % 2)
         xor += padded(bytes((indices[i] << 4) | indices[i + 1] for i in range(0, len(indices), 2)))
         bits = [1 if palette[ch] is None else 0 for ch in row]
