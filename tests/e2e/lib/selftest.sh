@@ -26,6 +26,20 @@ e2e_launch "$floor"
 floor_pid=$E2E_LAST_PID
 e2e_wait_tray_icon 1
 check "icons in the tray" "$(e2e_tray_icon_count)" 1
+# The icon went from the picture through the resource to the tray: its
+# bookmark red and arrow blue are there, and every other colour of the cell is
+# the tray's own (a transparent pixel drawn wrong tints the background).
+picture=$(grep -o '#[0-9A-Fa-f]\{6\}' "$e2e_root/app/resources/hopmark-icon.txt" | tr -d '#' | tr a-f A-F)
+background=$(e2e_tray_cell_colours "$(e2e_tray_cells)")
+colours=$(e2e_tray_cell_colours 1)
+for colour in D8343C 2F6FD8; do
+    grep -qx "$colour" <<<"$colours" || e2e_fail "the tray icon has no #$colour (it has: $(echo $colours))"
+done
+for colour in $colours; do
+    grep -qx "$colour" <<<"$picture"$'\n'"$background" \
+        || e2e_fail "the tray icon shows #$colour, a colour of neither the picture nor the tray"
+done
+echo "ok: the tray shows the program's icon"
 read -r x y < <(e2e_tray_icon_centre 1)
 check "centre of icon 1" "$x $y" "13 32"
 e2e_screenshot floor-in-tray

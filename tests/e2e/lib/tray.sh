@@ -22,6 +22,13 @@ e2e_tray_geometry() {
         | awk -F= '$1=="X"{x=$2} $1=="Y"{y=$2} $1=="WIDTH"{w=$2} $1=="HEIGHT"{h=$2} END{print x, y, w, h}'
 }
 
+# e2e_tray_cells: how many icon cells the tray window has.
+e2e_tray_cells() {
+    local x y w h
+    read -r x y w h < <(e2e_tray_geometry) || { e2e_fail "there is no Wine System Tray window"; return 1; }
+    echo $((w / E2E_TRAY_CELL))
+}
+
 # e2e_tray_icon_centre N: prints "X Y", the screen position of icon N's centre.
 e2e_tray_icon_centre() {
     local n=$1 x y w h
@@ -33,15 +40,28 @@ e2e_tray_icon_centre() {
     echo $((x + E2E_TRAY_CELL * (n - 1) + E2E_TRAY_CELL / 2)) $((y + h / 2))
 }
 
+# e2e_tray_cell N: writes the picture of cell N of the tray (MIFF) to stdout.
+e2e_tray_cell() {
+    local n=$1 x y w h
+    read -r x y w h < <(e2e_tray_geometry) || return 1
+    [ $((E2E_TRAY_CELL * n)) -le "$w" ] || return 1
+    import -window root miff:- \
+        | convert miff:- -crop "${E2E_TRAY_CELL}x${h}+$((x + E2E_TRAY_CELL * (n - 1)))+$y" +repage miff:-
+}
+
 # e2e_tray_icon_shown N: true when cell N of the tray shows a picture (an
 # empty cell is a single colour).
 e2e_tray_icon_shown() {
-    local n=$1 x y w h colours
-    read -r x y w h < <(e2e_tray_geometry) || return 1
-    [ $((E2E_TRAY_CELL * n)) -le "$w" ] || return 1
-    colours=$(import -window root -crop "${E2E_TRAY_CELL}x${h}+$((x + E2E_TRAY_CELL * (n - 1)))+$y" \
-        -format %k info: 2>/dev/null) || return 1
-    [ "$colours" -gt 2 ]
+    local colours
+    colours=$(e2e_tray_cell "$1" | identify -format %k - 2>/dev/null) || return 1
+    [ -n "$colours" ] && [ "$colours" -gt 2 ]
+}
+
+# e2e_tray_cell_colours N: prints the colours in cell N of the tray, one
+# RRGGBB a line, to tell whose icon it shows.
+e2e_tray_cell_colours() {
+    e2e_tray_cell "$1" | convert miff:- -depth 8 -unique-colors txt:- 2>/dev/null \
+        | grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr a-f A-F
 }
 
 # e2e_wait_tray_icon N [TIMEOUT]: waits until icon N is in the tray.
