@@ -72,10 +72,10 @@ e2e_close() {
 
 # e2e_stop PID: ends the process at once (SIGTERM, then SIGKILL after 3 s).
 e2e_stop() {
-    local pid=$1 i
+    local pid=$1
     if e2e_running "$pid"; then
         kill -TERM "$pid" 2>/dev/null || true
-        for i in $(seq 30); do
+        for _ in $(seq 30); do
             e2e_running "$pid" || break
             sleep 0.1
         done

@@ -35,6 +35,13 @@ e2e_focused_window_name() {
     xdotool getwindowname "$id" 2>/dev/null || true
 }
 
+# e2e_focus_window ID: gives the window the keyboard focus, as a click on it
+# would. With no window manager only the X focus can be set.
+e2e_focus_window() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null \
+        || { e2e_fail "could not focus window $1"; return 1; }
+}
+
 # e2e_wait_focus TITLE_REGEX [TIMEOUT]: waits until the focused window's title matches.
 e2e_wait_focus() {
     local title=$1 timeout=${2:-$E2E_TIMEOUT}

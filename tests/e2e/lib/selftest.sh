@@ -33,7 +33,7 @@ picture=$(grep -o '#[0-9A-Fa-f]\{6\}' "$e2e_root/app/resources/hopmark-icon.txt"
 background=$(e2e_tray_cell_colours "$(e2e_tray_cells)")
 colours=$(e2e_tray_cell_colours 1)
 for colour in D8343C 2F6FD8; do
-    grep -qx "$colour" <<<"$colours" || e2e_fail "the tray icon has no #$colour (it has: $(echo $colours))"
+    grep -qx "$colour" <<<"$colours" || e2e_fail "the tray icon has no #$colour (it has: $(tr '\n' ' ' <<<"$colours"))"
 done
 for colour in $colours; do
     grep -qx "$colour" <<<"$picture"$'\n'"$background" \
@@ -63,7 +63,7 @@ echo "== a window, the focus and typing"
 e2e_launch notepad
 notepad_pid=$E2E_LAST_PID
 notepad=$(e2e_wait_window 'メモ帳|Notepad')
-xdotool windowactivate --sync "$notepad" 2>/dev/null || xdotool windowfocus --sync "$notepad"
+e2e_focus_window "$notepad"
 e2e_wait_focus 'メモ帳|Notepad'
 e2e_type 'hop 東京 '
 e2e_key ctrl+a ctrl+c

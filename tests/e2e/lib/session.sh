@@ -32,7 +32,7 @@ e2e_apply_registry() {
         echo "\"Browsers\"=\"$E2E_CAPTURE_SCRIPT\""
         echo
         for exe in $E2E_UNMANAGED_EXES; do
-            echo "[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver]"
+            printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n' "$exe"
             echo '"Managed"="N"'
             echo
         done
