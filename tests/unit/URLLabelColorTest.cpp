@@ -35,7 +35,7 @@ struct ColorCase {
     std::vector<Step> steps;
 };
 
-constexpr TColor kStart = clWindowText;
+constexpr TColor kStart = URLLabelOnForm::kStart;
 constexpr TColor kHot = clAqua;
 constexpr TColor kPushed = clRed;
 constexpr TColor kNothingSaved = 0;
