@@ -12,10 +12,11 @@
 #include <gtest/gtest.h>
 
 class URLLabelOnForm : public testing::Test {
-protected:
+public:
     static constexpr TColor kStart = clWindowText;  // the form's font colour, a system colour
     static constexpr const char* kAddress = "http://example.jp/東京";
 
+protected:
     URLLabelOnForm() {
         form = TComponent::Create<TForm>(&app);
         form->SetClientWidth(299);
