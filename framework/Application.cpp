@@ -11,6 +11,7 @@ TApplication* Application = nullptr;
 TApplication::TApplication() : TComponent(nullptr) {
     title_ = ChangeFileExt(ExtractFileName(ExeName()), "");
     if (!Application) Application = this;
+    BindGuiThread();
     platform::Current().SetWakeHandler(CheckSynchronize);
 }
 

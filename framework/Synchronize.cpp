@@ -31,16 +31,27 @@ Queue& TheQueue() {
 
 }  // namespace
 
-bool IsGuiThread() { return std::this_thread::get_id() == TheQueue().guiThread; }
+void BindGuiThread() {
+    Queue& q = TheQueue();
+    std::lock_guard lock(q.mutex);
+    q.guiThread = std::this_thread::get_id();
+}
+
+bool IsGuiThread() {
+    Queue& q = TheQueue();
+    std::lock_guard lock(q.mutex);
+    return std::this_thread::get_id() == q.guiThread;
+}
 
 void Synchronize(const std::function<void()>& work) {
     Queue& q = TheQueue();
+    std::unique_lock lock(q.mutex);
     if (std::this_thread::get_id() == q.guiThread) {
+        lock.unlock();
         work();
         return;
     }
     Pending item{&work};
-    std::unique_lock lock(q.mutex);
     q.pending.push_back(&item);
     lock.unlock();
     platform::Current().WakeGuiThread();

@@ -12,5 +12,7 @@ void Synchronize(const std::function<void()>& work);
 // Runs all work handed over so far; the GUI thread's wake handler.
 void CheckSynchronize();
 
-// True on the thread that made the first TApplication (or first asked).
+// Makes the calling thread the GUI thread; the application does it.
+void BindGuiThread();
+// True on the GUI thread.
 bool IsGuiThread();
