@@ -2,7 +2,7 @@
 # Sourced by scripts/test and scripts/run.
 
 hopmark_packages=(
-    cmake g++ make googletest libbenchmark-dev locales
+    cmake g++ make googletest libbenchmark-dev locales python3
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine32:i386
     xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic xclip
