@@ -87,15 +87,22 @@ std::string ToUtf16Bytes(std::u16string_view s, bool bigEndian) {
 
 }  // namespace
 
-DecodedText DecodeTextFile(std::string_view bytes) {
+FileEncoding DetectEncoding(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Bom)) return FileEncoding::Utf8;
+    if (bytes.starts_with(kUtf16LEBom)) return FileEncoding::Utf16LE;
+    if (bytes.starts_with(kUtf16BEBom)) return FileEncoding::Utf16BE;
+    return FileEncoding::Ansi;
+}
+
+std::string DecodeTextFile(std::string_view bytes, FileEncoding encoding) {
     const auto& os = platform::Current();
-    if (bytes.starts_with(kUtf8Bom))
-        return {os.WideToAnsi(Utf8ToUtf16(bytes.substr(kUtf8Bom.size()))), FileEncoding::Utf8};
-    if (bytes.starts_with(kUtf16LEBom))
-        return {os.WideToAnsi(FromUtf16Bytes(bytes.substr(2), false)), FileEncoding::Utf16LE};
-    if (bytes.starts_with(kUtf16BEBom))
-        return {os.WideToAnsi(FromUtf16Bytes(bytes.substr(2), true)), FileEncoding::Utf16BE};
-    return {std::string(bytes), FileEncoding::Ansi};
+    switch (encoding) {
+        case FileEncoding::Ansi: break;
+        case FileEncoding::Utf8: return os.WideToAnsi(Utf8ToUtf16(bytes.substr(kUtf8Bom.size())));
+        case FileEncoding::Utf16LE: return os.WideToAnsi(FromUtf16Bytes(bytes.substr(2), false));
+        case FileEncoding::Utf16BE: return os.WideToAnsi(FromUtf16Bytes(bytes.substr(2), true));
+    }
+    return std::string(bytes);
 }
 
 std::string EncodeTextFile(std::string_view text, FileEncoding encoding) {

@@ -8,10 +8,9 @@
 
 enum class FileEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
 
-struct DecodedText {
-    std::string text;  // in the code page
-    FileEncoding encoding = FileEncoding::Ansi;
-};
-
-DecodedText DecodeTextFile(std::string_view bytes);
+// What the file's byte-order mark says; Ansi without one.
+FileEncoding DetectEncoding(std::string_view bytes);
+// The file's text in the code page; for Ansi the bytes themselves.
+std::string DecodeTextFile(std::string_view bytes, FileEncoding encoding);
+// The bytes of a file in encoding holding text, with its byte-order mark.
 std::string EncodeTextFile(std::string_view text, FileEncoding encoding);

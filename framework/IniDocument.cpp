@@ -1,154 +1,315 @@
 #include "framework/IniDocument.h"
 
-#include "framework/SysUtils.h"
+#include <algorithm>
+#include <cstring>
 
-namespace {
-
-std::string Folded(std::string_view name) {
-    std::string s(name);
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return s;
-}
-
-}  // namespace
-
-std::int64_t IniDocument::KeyIndex::Find(const std::vector<Line>& lines,
-                                         std::string_view name) const {
+template <class Names>
+std::int64_t IniDocument::NameIndex::Find(std::string_view name, std::uint32_t hash,
+                                          const Names& nameOf,
+                                          const ini::LeadBytes& leadBytes) const {
     if (slots_.empty()) return -1;
-    std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = ini::HashName(name) & mask;; at = (at + 1) & mask) {
-        std::uint32_t slot = slots_[at];
-        if (slot == 0) return -1;
-        if (ini::SameName(lines[slot - 1].Name(), name)) return slot - 1;
+    std::size_t mask = slots_.size() - 1, step = Step(hash);
+    for (std::size_t at = hash & mask;; at = (at + step) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.idPlusOne == 0) return -1;
+        if (slot.hash == hash && ini::SameName(nameOf(slot.idPlusOne - 1), name, leadBytes))
+            return slot.idPlusOne - 1;
     }
 }
 
-void IniDocument::KeyIndex::Add(const std::vector<Line>& lines, std::uint32_t i) {
-    if ((used_ + 1) * 2 > slots_.size()) Grow(lines);
-    std::size_t mask = slots_.size() - 1;
-    std::string_view name = lines[i].Name();
-    for (std::size_t at = ini::HashName(name) & mask;; at = (at + 1) & mask) {
-        std::uint32_t slot = slots_[at];
-        if (slot == 0) {
-            slots_[at] = i + 1;
-            ++used_;
-            return;
-        }
-        if (ini::SameName(lines[slot - 1].Name(), name)) return;  // the first one wins
-    }
+template <class Names>
+void IniDocument::NameIndex::AddFirst(std::uint32_t id, std::string_view name, std::uint32_t hash,
+                                      const Names& nameOf, const ini::LeadBytes& leadBytes) {
+    if (Find(name, hash, nameOf, leadBytes) < 0) Insert(id, hash);
 }
 
-void IniDocument::KeyIndex::Grow(const std::vector<Line>& lines) {
-    std::vector<std::uint32_t> old = std::move(slots_);
-    slots_.assign(old.empty() ? 16 : old.size() * 2, 0);
+void IniDocument::NameIndex::Insert(std::uint32_t id, std::uint32_t hash) {
+    if ((used_ + 1) * 4 > slots_.size() * 3) Rehash(std::max<std::size_t>(16, slots_.size() * 2));
+    std::size_t mask = slots_.size() - 1, step = Step(hash);
+    std::size_t at = hash & mask;
+    while (slots_[at].idPlusOne != 0) at = (at + step) & mask;
+    slots_[at] = {id + 1, hash};
+    ++used_;
+}
+
+void IniDocument::NameIndex::Reserve(std::size_t count) {
+    std::size_t size = 16;
+    while (count * 4 > size * 3) size *= 2;
+    if (size > slots_.size()) Rehash(size);
+}
+
+void IniDocument::NameIndex::Rehash(std::size_t size) {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(size, Slot{});
     used_ = 0;
-    for (std::uint32_t slot : old)
-        if (slot != 0) Add(lines, slot - 1);
+    for (const Slot& slot : old)
+        if (slot.idPlusOne != 0) Insert(slot.idPlusOne - 1, slot.hash);
 }
 
-IniDocument::Line IniDocument::MakeLine(std::string text, const ini::LeadBytes& leadBytes) {
+std::string_view IniDocument::NameOf(const Line& line) const {
+    std::string_view text = TextOf(line);
+    if (line.exact & kExactName) return text.substr(0, line.mark);
+    switch (line.kind) {
+        case ini::ParsedLine::Header: return ini::HeaderName(text, line.mark);
+        case ini::ParsedLine::Key: return ini::KeyName(text, line.mark);
+        case ini::ParsedLine::Bare: return ini::BareName(text);
+        case ini::ParsedLine::Blank: break;
+    }
+    return {};
+}
+
+std::string_view IniDocument::ValueOf(const Line& line) const {
+    std::string_view text = TextOf(line);
+    return line.exact & kExactValue ? text.substr(line.mark + 1) : ini::KeyValue(text, line.mark);
+}
+
+IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size,
+                                        Break lineBreak) const {
     Line line;
-    line.text = std::move(text);
-    ini::ParsedLine parsed = ini::ParseLine(line.text, leadBytes);
-    const char* base = line.text.data();
+    line.offset = offset;
+    line.size = size;
+    line.lineBreak = lineBreak;
+    std::string_view text = TextOf(line);
+    ini::ParsedLine parsed = ini::ParseLine(text, leadBytes_);
     line.kind = parsed.kind;
-    line.nameOffset = static_cast<std::uint32_t>(parsed.name.data() - base);
-    line.nameLength = static_cast<std::uint32_t>(parsed.name.size());
+    line.mark = static_cast<std::uint32_t>(parsed.mark);
     if (parsed.kind == ini::ParsedLine::Key) {
-        line.valueOffset = static_cast<std::uint32_t>(parsed.value.data() - base);
-        line.valueLength = static_cast<std::uint32_t>(parsed.value.size());
+        // Most lines are "name=value" with nothing to trim or cut: no parse when asked again.
+        if (parsed.name.data() == text.data() && parsed.name.size() == parsed.mark)
+            line.exact |= kExactName;
+        if (parsed.value.data() == text.data() + parsed.mark + 1 &&
+            parsed.value.size() == text.size() - parsed.mark - 1)
+            line.exact |= kExactValue;
     }
     return line;
 }
 
-IniDocument::IniDocument(std::string_view text) {
-    sections_.emplace_back();
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        Line line = MakeLine(std::string(text.substr(start, end - start)), leadBytes_);
-        if (line.kind == ini::ParsedLine::Header) {
-            byName_.try_emplace(Folded(line.Name()), static_cast<std::uint32_t>(sections_.size()));
-            sections_.emplace_back();
-        }
-        AddLine(sections_.back(), sections_.back().lines.size(), std::move(line));
-        start = end;
-        if (start < text.size()) start += text.compare(start, 2, "\r\n") == 0 ? 2 : 1;
-    }
+IniDocument::Line IniDocument::AppendKeyLine(std::string_view name, std::string_view quote,
+                                             std::string_view value) {
+    // What ParseLine would find: the writer's checks leave nothing for it to trim or cut.
+    Line line;
+    line.offset = static_cast<std::uint32_t>(store_.size());
+    line.kind = ini::ParsedLine::Key;
+    line.mark = static_cast<std::uint32_t>(name.size());
+    line.size = static_cast<std::uint32_t>(name.size() + 1 + 2 * quote.size() + value.size());
+    line.exact = kExactName | kExactValue;
+    ReserveStore(line.size + 2);
+    store_.resize(line.offset + line.size + 2);
+    char* p = store_.data() + line.offset;
+    p = std::copy(name.begin(), name.end(), p);
+    *p++ = '=';
+    p = std::copy(quote.begin(), quote.end(), p);
+    p = std::copy(value.begin(), value.end(), p);
+    p = std::copy(quote.begin(), quote.end(), p);
+    *p++ = '\r';
+    *p = '\n';
+    changed_ = true;
+    return line;
 }
 
-void IniDocument::AddLine(Section& section, std::size_t at, Line line) {
-    bool named = line.kind == ini::ParsedLine::Key || line.kind == ini::ParsedLine::Bare;
-    if (line.kind == ini::ParsedLine::Key) ++section.valueKeys;
-    section.lines.insert(section.lines.begin() + at, std::move(line));
-    // Only blank lines follow an insertion point, and they are not indexed.
-    if (named) section.keys.Add(section.lines, static_cast<std::uint32_t>(at));
+IniDocument::IniDocument(std::string text) : store_(std::move(text)) {
+    // A guess that few files outgrow, as their lines are rarely that short;
+    // room reserved and not used costs nothing.
+    lines_.reserve(store_.size() / 16 + 16);
+    sections_.emplace_back();
+    const char* const begin = store_.data();
+    const char* const end = begin + store_.size();
+    // The next CR and LF, each searched for again only once passed, so that
+    // files with one kind of break alone are scanned once.
+    const char* cr = nullptr;
+    const char* lf = nullptr;
+    for (const char* p = begin; p < end;) {
+        if (cr < p) cr = static_cast<const char*>(std::memchr(p, '\r', end - p));
+        if (!cr) cr = end;
+        if (lf < p) lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        if (!lf) lf = end;
+        const char* stop = std::min(cr, lf);
+        Break lineBreak = stop == end      ? Break::None
+                          : stop == lf     ? Break::Lf
+                          : stop + 1 == lf ? Break::CrLf
+                                           : Break::Cr;
+        Line line = ParsedAt(static_cast<std::uint32_t>(p - begin),
+                             static_cast<std::uint32_t>(stop - p), lineBreak);
+        bool header = line.kind == ini::ParsedLine::Header;
+        if (header) {
+            sections_.back().end = static_cast<std::uint32_t>(lines_.size());
+            IndexSection(sections_.size() - 1);
+            sections_.emplace_back().first = static_cast<std::uint32_t>(lines_.size());
+        }
+        lines_.push_back(line);
+        if (header) NameSection(sections_.back());
+        p = stop + (lineBreak == Break::CrLf ? 2 : lineBreak == Break::None ? 0 : 1);
+    }
+    sections_.back().end = static_cast<std::uint32_t>(lines_.size());
+    IndexSection(sections_.size() - 1);
+}
+
+void IniDocument::NameSection(Section& section) {
+    const Line& header = lines_[section.first];
+    std::string_view name = NameOf(header);
+    section.nameStart = static_cast<std::uint32_t>(name.data() - TextOf(header).data());
+    section.nameSize = static_cast<std::uint32_t>(name.size());
+}
+
+void IniDocument::IndexSection(std::size_t s) {
+    Section& section = sections_[s];
+    if (s > 0) {
+        auto headerName = [this](std::uint32_t i) { return NameOf(sections_[i]); };
+        std::string_view name = NameOf(section);
+        sectionIndex_.AddFirst(static_cast<std::uint32_t>(s), name, ini::HashName(name),
+                               headerName, leadBytes_);
+    }
+    std::size_t named = 0;
+    for (std::uint32_t i = section.first; i < section.end; ++i) named += Named(lines_[i]);
+    section.keys.Reserve(named);
+    auto lineName = [this, &section](std::uint32_t i) { return NameOf(lines_[section.first + i]); };
+    for (std::uint32_t i = section.first; i < section.end; ++i) {
+        const Line& line = lines_[i];
+        if (!Named(line)) continue;
+        if (line.kind == ini::ParsedLine::Key) ++section.valueKeys;
+        std::string_view name = NameOf(line);
+        section.keys.AddFirst(i - section.first, name, ini::HashName(name), lineName, leadBytes_);
+    }
 }
 
 std::int64_t IniDocument::SectionIndex(std::string_view name) const {
     name = ini::Trim(name);
     if (name.empty()) return 0;
-    auto it = byName_.find(Folded(name));
-    return it == byName_.end() ? -1 : it->second;
+    auto headerName = [this](std::uint32_t i) { return NameOf(sections_[i]); };
+    if (lastSection_ > 0 && ini::SameName(headerName(lastSection_), name, leadBytes_))
+        return lastSection_;
+    std::int64_t found = sectionIndex_.Find(name, ini::HashName(name), headerName, leadBytes_);
+    if (found > 0) lastSection_ = found;
+    return found;
 }
 
-const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
-    std::int64_t i = SectionIndex(name);
-    return i < 0 ? nullptr : &sections_[i];
+std::int64_t IniDocument::FindKey(const Section& section, std::string_view key,
+                                  std::uint32_t hash) const {
+    auto lineName = [this, &section](std::uint32_t i) { return NameOf(lines_[section.first + i]); };
+    return section.keys.Find(key, hash, lineName, leadBytes_);
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
                                                   std::string_view key) const {
-    const Section* s = FindSection(section);
-    if (!s) return std::nullopt;
-    std::int64_t i = s->keys.Find(s->lines, ini::Trim(key));
-    if (i < 0 || s->lines[i].kind != ini::ParsedLine::Key) return std::nullopt;
-    return s->lines[i].Value();
+    std::int64_t s = SectionIndex(section);
+    if (s < 0) return std::nullopt;
+    const Section& found = sections_[s];
+    key = ini::Trim(key);
+    std::int64_t i = FindKey(found, key, ini::HashName(key));
+    if (i < 0) return std::nullopt;
+    const Line& line = lines_[found.first + i];
+    if (line.kind != ini::ParsedLine::Key) return std::nullopt;
+    return ValueOf(line);
 }
 
 int IniDocument::KeyCount(std::string_view section) const {
-    const Section* s = FindSection(section);
-    return s ? s->valueKeys : 0;
+    std::int64_t s = SectionIndex(section);
+    return s < 0 ? 0 : sections_[s].valueKeys;
 }
 
-void IniDocument::Set(std::string_view section, std::string_view key,
-                      std::string_view encodedValue) {
+void IniDocument::ReserveStore(std::size_t size) {
+    if (store_.capacity() - store_.size() < size)
+        store_.reserve(std::max(store_.size() + size, store_.size() * 2));
+}
+
+void IniDocument::Reserve(std::string_view section, std::size_t keys, std::size_t bytes) {
+    ReserveStore(bytes);
+    lines_.reserve(lines_.size() + keys);
+    std::int64_t s = SectionIndex(section);
+    if (s >= 0) sections_[s].keys.Reserve(sections_[s].end - sections_[s].first + keys);
+}
+
+void IniDocument::AddSection(std::string_view name) {
+    // Only the file's last line can lack a break, and the header follows it.
+    if (!lines_.empty() && lines_.back().lineBreak == Break::None)
+        lines_.back().lineBreak = Break::CrLf;
+    auto offset = static_cast<std::uint32_t>(store_.size());
+    ReserveStore(name.size() + 4);
+    store_.append(1, '[').append(name).append("]\r\n");
+    changed_ = true;
+    Section& section = sections_.emplace_back();
+    section.first = static_cast<std::uint32_t>(lines_.size());
+    section.end = section.first + 1;
+    lines_.push_back(ParsedAt(offset, static_cast<std::uint32_t>(name.size() + 2), Break::CrLf));
+    NameSection(section);
+    sectionIndex_.Insert(static_cast<std::uint32_t>(sections_.size() - 1), ini::HashName(name));
+}
+
+void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    using namespace std::string_view_literals;
     section = ini::Trim(section);
     key = ini::Trim(key);
-    std::int64_t index = SectionIndex(section);
-    if (index < 0) {
-        index = static_cast<std::int64_t>(sections_.size());
-        byName_.try_emplace(Folded(section), static_cast<std::uint32_t>(index));
-        AddLine(sections_.emplace_back(), 0, MakeLine(Concat({"[", section, "]"}), leadBytes_));
+    std::string_view quote = ini::NeedsQuotes(value) ? "\""sv : ""sv;
+    std::int64_t s = SectionIndex(section);
+    if (s < 0) {
+        AddSection(section);
+        s = static_cast<std::int64_t>(sections_.size()) - 1;
     }
-    Section* s = &sections_[index];
-    std::int64_t i = s->keys.Find(s->lines, key);
+    Section& target = sections_[s];
+    std::uint32_t hash = ini::HashName(key);
+    std::int64_t i = FindKey(target, key, hash);
     if (i >= 0) {
-        // The stored spelling of the key stays; only the value changes.
-        Line& line = s->lines[i];
-        if (line.kind == ini::ParsedLine::Key) --s->valueKeys;
-        std::string text = Concat({line.Name(), "=", encodedValue});
-        line = MakeLine(std::move(text), leadBytes_);
-        ++s->valueKeys;
+        Line& old = lines_[target.first + i];
+        if (old.kind == ini::ParsedLine::Key && ini::Unquote(ValueOf(old)) == value)
+            return;  // reads as value already: the file stays as it is, as with Windows
+        if (old.kind == ini::ParsedLine::Key) --target.valueKeys;
+        // The stored spelling of the key and the line's break stay; only the value changes.
+        ReserveStore(NameOf(old).size() + 3 + 2 * quote.size() + value.size());  // the name stays put
+        Break lineBreak = old.lineBreak;
+        old = AppendKeyLine(NameOf(old), quote, value);
+        old.lineBreak = lineBreak;
+        ++target.valueKeys;
         return;
     }
-    std::size_t at = s->lines.size();
-    while (at > 0 && s->lines[at - 1].kind == ini::ParsedLine::Blank) --at;
-    AddLine(*s, at, MakeLine(Concat({key, "=", encodedValue}), leadBytes_));
+    // After the section's last line that is not blank; only the file's last
+    // line can lack a break, and the new line may follow it.
+    std::uint32_t at = target.end;
+    while (at > target.first && lines_[at - 1].kind == ini::ParsedLine::Blank) --at;
+    if (at > 0 && lines_[at - 1].lineBreak == Break::None) lines_[at - 1].lineBreak = Break::CrLf;
+    lines_.insert(lines_.begin() + at, AppendKeyLine(key, quote, value));
+    ++target.end;
+    for (auto later = sections_.begin() + s + 1; later != sections_.end(); ++later) {
+        ++later->first;
+        ++later->end;
+    }
+    target.keys.Insert(at - target.first, hash);
+    ++target.valueKeys;
 }
 
-std::string IniDocument::Text() const {
+bool IniDocument::Contiguous() const {
+    std::size_t at = 0;
+    for (const Line& line : lines_) {
+        if (line.offset != at) return false;
+        at += line.size;
+        std::string_view lineBreak = line.lineBreak == Break::CrLf ? "\r\n"
+                                     : line.lineBreak == Break::Lf ? "\n"
+                                     : line.lineBreak == Break::Cr ? "\r"
+                                                                   : "";
+        if (store_.compare(at, lineBreak.size(), lineBreak) != 0) return false;
+        at += lineBreak.size();
+    }
+    return at == store_.size();
+}
+
+const std::string& IniDocument::Text() {
+    if (!changed_) return store_;
+    changed_ = false;
+    if (Contiguous()) return store_;  // lines written in file order: the store is the file
     std::size_t size = 0;
-    for (const Section& s : sections_)
-        for (const Line& line : s.lines) size += line.text.size() + 2;
-    std::string out;
-    out.reserve(size);
-    for (const Section& s : sections_)
-        for (const Line& line : s.lines) {
-            out += line.text;
-            out += "\r\n";
+    for (const Line& line : lines_) size += line.size + 2;
+    std::string text;
+    text.reserve(size);
+    for (Line& line : lines_) {
+        auto offset = static_cast<std::uint32_t>(text.size());
+        text.append(TextOf(line));
+        line.offset = offset;  // the lines now refer to the new text
+        switch (line.lineBreak) {
+            case Break::None: break;
+            case Break::CrLf: text += "\r\n"; break;
+            case Break::Lf: text += '\n'; break;
+            case Break::Cr: text += '\r'; break;
         }
-    return out;
+    }
+    store_ = std::move(text);
+    return store_;
 }

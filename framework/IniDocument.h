@@ -1,8 +1,8 @@
 #pragma once
-// An INI file in memory: its lines exactly as read, and an index from
-// section and key names to them, with the first of equal names winning as
-// Windows reads it. Writes change or add single lines, so every line the
-// program does not touch is saved as it was.
+// An INI file in memory: its lines exactly as read, each with its own line
+// break, and an index from section and key names to them, with the first of
+// equal names winning as Windows reads it. Writes change or add single lines,
+// so every byte of the lines the program does not touch is saved as it was.
 
 #include "framework/IniSyntax.h"
 
@@ -10,14 +10,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class IniDocument {
 public:
     // Parses code-page text; lines may end in CR LF, LF or CR.
-    IniDocument() : IniDocument(std::string_view()) {}
-    explicit IniDocument(std::string_view text);
+    IniDocument() : IniDocument(std::string()) {}
+    explicit IniDocument(std::string text);
+
+    const ini::LeadBytes& LeadBytes() const { return leadBytes_; }
 
     // The raw value of the key (trimmed, quotes still on); nullopt when the
     // section or key is absent, or the key is an entry without "=".
@@ -25,50 +26,101 @@ public:
     // How many keys with a value the section holds.
     int KeyCount(std::string_view section) const;
 
-    // Sets key to a value already encoded for the file. Names are trimmed as
-    // the reader trims them; the caller has checked that they can be stored.
-    void Set(std::string_view section, std::string_view key, std::string_view encodedValue);
+    // Stores value under key so that Find gives it back, quoted if it must
+    // be; changes nothing when the key reads as value already. Names are
+    // trimmed as the reader trims them; the caller has checked with
+    // ini::WhyUnwritable that they can be stored.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Room for keys more keys in section, of bytes in all, so that a long
+    // batch grows the storage once; only speed depends on it.
+    void Reserve(std::string_view section, std::size_t keys, std::size_t bytes);
 
-    // All lines, each ended by CR LF.
-    std::string Text() const;
+    // Whether a Set changed anything since loading or the last Text.
+    bool Changed() const { return changed_; }
+    // The whole file as it would be saved now.
+    const std::string& Text();
 
 private:
+    enum class Break : std::uint8_t { None, CrLf, Lf, Cr };
+
     struct Line {
-        std::string text;
+        std::uint32_t offset = 0, size = 0;  // in store_, without the break
+        std::uint32_t mark = 0;              // as ini::ParsedLine's
         ini::ParsedLine::Kind kind = ini::ParsedLine::Blank;
-        std::uint32_t nameOffset = 0, nameLength = 0;    // key, bare entry or section name
-        std::uint32_t valueOffset = 0, valueLength = 0;  // Key lines only
-
-        std::string_view Name() const { return std::string_view(text).substr(nameOffset, nameLength); }
-        std::string_view Value() const { return std::string_view(text).substr(valueOffset, valueLength); }
+        Break lineBreak = Break::CrLf;
+        std::uint8_t exact = 0;  // kExact bits: name or value is the text up to or after mark
     };
+    static constexpr std::uint8_t kExactName = 1, kExactValue = 2;
 
-    // Open-addressing table of line numbers by key name, first name wins.
-    class KeyIndex {
+    // Open-addressing table from names to ids (line numbers within a
+    // section, or section numbers), the first of equal names winning. It
+    // keeps each name's hash, so that growing and most misses compare no
+    // text; the probe step comes from the hash too, so that the side-by-side
+    // hashes of a list's keys do not crowd out other names.
+    class NameIndex {
     public:
-        // Index of the line named name, or -1.
-        std::int64_t Find(const std::vector<Line>& lines, std::string_view name) const;
-        // Adds line number i unless its name is present already.
-        void Add(const std::vector<Line>& lines, std::uint32_t i);
+        // The id of the first name equal to name, or -1.
+        template <class Names>
+        std::int64_t Find(std::string_view name, std::uint32_t hash, const Names& nameOf,
+                          const ini::LeadBytes& leadBytes) const;
+        // Adds id unless an equal name is present.
+        template <class Names>
+        void AddFirst(std::uint32_t id, std::string_view name, std::uint32_t hash,
+                      const Names& nameOf, const ini::LeadBytes& leadBytes);
+        // Adds id, whose name is known to be absent.
+        void Insert(std::uint32_t id, std::uint32_t hash);
+        // Room for count names in all.
+        void Reserve(std::size_t count);
 
     private:
-        void Grow(const std::vector<Line>& lines);
-        std::vector<std::uint32_t> slots_;  // line number + 1; 0 is empty
+        struct Slot {
+            std::uint32_t idPlusOne = 0;  // 0: empty
+            std::uint32_t hash = 0;
+        };
+        static std::size_t Step(std::uint32_t hash) { return ((hash * 0x9E3779B1u) >> 15) | 1; }
+        void Rehash(std::size_t size);
+        std::vector<Slot> slots_;
         std::size_t used_ = 0;
     };
 
     struct Section {
-        std::vector<Line> lines;  // the header first, except for the part before any header
-        KeyIndex keys;
+        std::uint32_t first = 0, end = 0;  // its lines in lines_; the header first but in [0]
+        std::uint32_t nameStart = 0, nameSize = 0;  // the name within the header
+        NameIndex keys;                             // of Key and Bare lines, by number from first
         int valueKeys = 0;
     };
 
-    static Line MakeLine(std::string text, const ini::LeadBytes& leadBytes);
+    std::string_view TextOf(const Line& line) const { return {store_.data() + line.offset, line.size}; }
+    std::string_view NameOf(const Line& line) const;
+    std::string_view NameOf(const Section& section) const {
+        return {store_.data() + lines_[section.first].offset + section.nameStart, section.nameSize};
+    }
+    // Notes where the section's name lies in its header line.
+    void NameSection(Section& section);
+    std::string_view ValueOf(const Line& line) const;
+    static bool Named(const Line& line) {
+        return line.kind == ini::ParsedLine::Key || line.kind == ini::ParsedLine::Bare;
+    }
+
+    Line ParsedAt(std::uint32_t offset, std::uint32_t size, Break lineBreak) const;
+    // Appends name=quote value quote and a CR LF to store_, a key line whose
+    // parts need no parse.
+    Line AppendKeyLine(std::string_view name, std::string_view quote, std::string_view value);
+    void IndexSection(std::size_t s);
+    std::int64_t FindKey(const Section& section, std::string_view key, std::uint32_t hash) const;
     std::int64_t SectionIndex(std::string_view name) const;  // -1 when absent
-    const Section* FindSection(std::string_view name) const;
-    void AddLine(Section& section, std::size_t at, Line line);
+    void AddSection(std::string_view name);
+    // Room in store_ for size more bytes, so that views into it stay valid.
+    void ReserveStore(std::size_t size);
+    bool Contiguous() const;
 
     ini::LeadBytes leadBytes_;
-    std::vector<Section> sections_;                          // [0]: lines before any header
-    std::unordered_map<std::string, std::uint32_t> byName_;  // folded name → first section
+    // The loaded text, then the text of lines written since, each with a
+    // CR LF after it; rebuilt as the file's text when it is saved.
+    std::string store_;
+    bool changed_ = false;
+    std::vector<Line> lines_;        // in file order
+    std::vector<Section> sections_;  // [0]: lines before any header
+    NameIndex sectionIndex_;         // first section of each name
+    mutable std::int64_t lastSection_ = 0;  // the one looked up last, tried first
 };

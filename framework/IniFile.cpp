@@ -6,55 +6,73 @@
 #include "framework/SysUtils.h"
 #include "platform/Platform.h"
 
-namespace {
-
-bool HasLineBreakOrNul(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos; }
-
-[[noreturn]] void Refuse(const std::string& file, std::string_view section, std::string_view ident,
-                         const char* why) {
-    throw EConvertError("ファイル \"" + file + "\" の [" + std::string(section) + "] " +
-                        std::string(ident) + " は書き込めません: " + why);
-}
-
-// A key that the reader would take for a section header, such as "[x]".
-bool IsSectionHeader(std::string_view ident) {
-    return ini::Trim(ident).starts_with('[') &&
-           ini::ParseLine(ident, ini::LeadBytes()).kind == ini::ParsedLine::Header;
-}
-
-}  // namespace
-
-// The document as loaded or last saved, and the file content it came from,
-// so that a save can tell when someone else has changed the file since.
+// The document as loaded or last saved, and what the file held then, so
+// that a save can tell when someone else has changed the file since.
 struct TIniFile::State {
     IniDocument document;
     FileEncoding encoding = FileEncoding::Ansi;
-    std::size_t diskHash = 0;
+    // The file's bytes for a file with a byte-order mark; a code-page file's
+    // bytes are the document's text whenever no batch is running.
+    std::string unicodeBytes;
+
+    std::string_view DiskBytes() {
+        return encoding == FileEncoding::Ansi ? std::string_view(document.Text()) : unicodeBytes;
+    }
+};
+
+// Writes between its making and Commit reach the disk in one save at the
+// outermost Commit; leaving it any other way drops them from memory.
+class TIniFile::Batch {
+public:
+    explicit Batch(TIniFile& file) : file_(file) {
+        if (file_.batchDepth_ == 0) file_.Refresh();
+        ++file_.batchDepth_;
+    }
+    ~Batch() {
+        if (!committed_ && --file_.batchDepth_ == 0) file_.state_.reset();
+    }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+    void Commit() {
+        committed_ = true;
+        if (--file_.batchDepth_ == 0) file_.Save();
+    }
+
+private:
+    TIniFile& file_;
+    bool committed_ = false;
 };
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 TIniFile::~TIniFile() = default;
 
-TIniFile::State TIniFile::Load() const {
-    std::optional<std::string> bytes = platform::Current().LoadFile(fileName_);
-    if (!bytes) return {};
-    DecodedText decoded = DecodeTextFile(*bytes);
-    return {IniDocument(decoded.text), decoded.encoding, std::hash<std::string>{}(*bytes)};
+std::unique_ptr<TIniFile::State> TIniFile::Parse(std::optional<std::string> bytes) {
+    auto state = std::make_unique<State>();
+    if (!bytes) return state;
+    state->encoding = DetectEncoding(*bytes);
+    if (state->encoding == FileEncoding::Ansi) {
+        state->document = IniDocument(std::move(*bytes));
+    } else {
+        state->document = IniDocument(DecodeTextFile(*bytes, state->encoding));
+        state->unicodeBytes = std::move(*bytes);
+    }
+    return state;
 }
 
-IniDocument& TIniFile::Document() {
-    if (!state_) state_ = std::make_unique<State>(Load());
-    return state_->document;
+TIniFile::State& TIniFile::Loaded() {
+    if (!state_) state_ = Parse(platform::Current().LoadFile(fileName_));
+    return *state_;
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view ident,
                                  std::string_view def) {
-    auto value = Document().Find(section, ident);
+    auto value = Loaded().document.Find(section, ident);
     return value ? std::string(ini::Unquote(*value)) : std::string(def);
 }
 
 int TIniFile::ReadInteger(std::string_view section, std::string_view ident, int def) {
-    auto value = Document().Find(section, ident);
+    auto value = Loaded().document.Find(section, ident);
     return value ? ini::ParseProfileInt(*value, def) : def;
 }
 
@@ -62,16 +80,18 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view ident, bool d
     return ReadInteger(section, ident, def ? 1 : 0) != 0;
 }
 
-int TIniFile::KeyCount(std::string_view section) { return Document().KeyCount(section); }
+int TIniFile::KeyCount(std::string_view section) { return Loaded().document.KeyCount(section); }
 
 void TIniFile::WriteString(std::string_view section, std::string_view ident,
                            std::string_view value) {
-    if (HasLineBreakOrNul(section) || HasLineBreakOrNul(ident) || HasLineBreakOrNul(value))
-        Refuse(fileName_, section, ident, "改行文字と NUL 文字は保存できません。");
-    if (ident.find('=') != ident.npos) Refuse(fileName_, section, ident, "キー名に = は使えません。");
-    if (IsSectionHeader(ident))
-        Refuse(fileName_, section, ident, "キー名がセクション名と読まれます。");
-    Update([&] { Document().Set(section, ident, ini::EncodeValue(value)); });
+    section = ini::Trim(section);
+    ident = ini::Trim(ident);
+    if (const char* why = ini::WhyUnwritable(section, ident, value, Loaded().document.LeadBytes()))
+        throw EConvertError("ファイル \"" + fileName_ + "\" の [" + std::string(section) + "] " +
+                            std::string(ident) + " は書き込めません: " + why);
+    Batch batch(*this);
+    Loaded().document.Set(section, ident, value);
+    batch.Commit();
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view ident, int value) {
@@ -82,35 +102,37 @@ void TIniFile::WriteBool(std::string_view section, std::string_view ident, bool 
     WriteString(section, ident, value ? "1" : "0");
 }
 
+void TIniFile::Reserve(std::string_view section, int keys, std::size_t bytes) {
+    if (keys > 0) Loaded().document.Reserve(section, static_cast<std::size_t>(keys), bytes);
+}
+
 void TIniFile::Update(const std::function<void()>& writes) {
-    if (batchDepth_ == 0) Refresh();
-    ++batchDepth_;
-    try {
-        writes();
-    } catch (...) {
-        // Memory goes back to what the disk holds: the old file stays whole.
-        if (--batchDepth_ == 0) state_.reset();
-        throw;
-    }
-    if (--batchDepth_ == 0) Save();
+    Batch batch(*this);
+    writes();
+    batch.Commit();
 }
 
 void TIniFile::Refresh() {
     if (!state_) return;
     std::optional<std::string> bytes = platform::Current().LoadFile(fileName_);
-    std::size_t hash = bytes ? std::hash<std::string>{}(*bytes) : 0;
-    if (hash != state_->diskHash) state_.reset();  // changed by someone else: start from it
+    std::string_view now = bytes ? std::string_view(*bytes) : std::string_view();
+    if (now != state_->DiskBytes()) state_ = Parse(std::move(bytes));  // someone else's change
 }
 
 void TIniFile::Save() {
-    IniDocument& document = Document();
-    State& state = *state_;
-    std::string bytes = EncodeTextFile(document.Text(), state.encoding);
+    State& state = Loaded();
+    if (!state.document.Changed()) return;  // every value was there already
     try {
-        platform::Current().SaveFileAtomic(fileName_, bytes);
+        const std::string& text = state.document.Text();
+        if (state.encoding == FileEncoding::Ansi) {
+            platform::Current().SaveFileAtomic(fileName_, text);
+        } else {
+            std::string bytes = EncodeTextFile(text, state.encoding);
+            platform::Current().SaveFileAtomic(fileName_, bytes);
+            state.unicodeBytes = std::move(bytes);
+        }
     } catch (...) {
-        state_.reset();
+        state_.reset();  // memory goes back to what the disk holds
         throw;
     }
-    state.diskHash = std::hash<std::string>{}(bytes);
 }

@@ -6,10 +6,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
-
-class IniDocument;
 
 class TIniFile {
 public:
@@ -21,7 +20,7 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    // The stored text, or def when the key is absent.
+    // The stored text, or def unaltered when the key is absent.
     std::string ReadString(std::string_view section, std::string_view ident, std::string_view def);
     // The stored integer as GetPrivateProfileInt reads it, or def when absent.
     int ReadInteger(std::string_view section, std::string_view ident, int def);
@@ -33,10 +32,15 @@ public:
     // Each write makes the file, section and key as needed. Names or values
     // that the file format cannot hold throw EConvertError before anything
     // changes; a failed save throws EInOutError and leaves memory and disk as
-    // they were before the write.
+    // they were before the write. A change that someone else made to the
+    // file since it was loaded is kept.
     void WriteString(std::string_view section, std::string_view ident, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view ident, int value);
     void WriteBool(std::string_view section, std::string_view ident, bool value);
+
+    // Room for keys more keys in section, of bytes of names and values in
+    // all, so that a long batch grows the storage once; only speed depends on it.
+    void Reserve(std::string_view section, int keys, std::size_t bytes);
 
     // Runs writes as one: they reach the disk in one save at the end, or,
     // if any of them or the save fails, none of them is kept.
@@ -44,8 +48,9 @@ public:
 
 private:
     struct State;
-    State Load() const;
-    IniDocument& Document();
+    class Batch;
+    static std::unique_ptr<State> Parse(std::optional<std::string> bytes);
+    State& Loaded();
     void Refresh();
     void Save();
 

@@ -2,6 +2,9 @@
 
 #include "platform/Platform.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace ini {
 
 LeadBytes::LeadBytes() {
@@ -9,56 +12,161 @@ LeadBytes::LeadBytes() {
     for (int b = 0; b < 256; ++b) table_[b] = os.IsLeadByte(static_cast<unsigned char>(b));
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-std::string_view CutAtNul(std::string_view s) { return s.substr(0, s.find('\0')); }
-
-std::string_view Unquote(std::string_view value) {
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == '"' || value.front() == '\''))
-        return value.substr(1, value.size() - 2);
-    return value;
+std::string_view CutAtNul(std::string_view s) {
+    const void* nul = s.empty() ? nullptr : std::memchr(s.data(), '\0', s.size());
+    return nul ? s.substr(0, static_cast<const char*>(nul) - s.data()) : s;
 }
 
 namespace {
+
 constexpr char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+constexpr std::uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+
+std::uint64_t Load8(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// The n < 8 bytes at p, assembled in a register.
+std::uint64_t LoadShort(const char* p, std::size_t n) {
+    std::uint64_t w = 0;
+    for (std::size_t i = 0; i < n; ++i) w |= std::uint64_t{static_cast<unsigned char>(p[i])} << 8 * i;
+    return w;
+}
+
+constexpr bool HasZeroByte(std::uint64_t w) { return ((w - kOnes) & ~w & kHigh) != 0; }
+
+// Whether s holds a CR, an LF or a NUL, or, with equals, an '='; eight bytes at a time.
+bool HoldsBreak(std::string_view s, bool equals) {
+    auto any = [equals](std::uint64_t w) {
+        return HasZeroByte(w) || HasZeroByte(w ^ kOnes * '\r') || HasZeroByte(w ^ kOnes * '\n') ||
+               (equals && HasZeroByte(w ^ kOnes * '='));
+    };
+    if (s.size() < 8) {
+        for (char c : s)
+            if (c == '\0' || c == '\r' || c == '\n' || (equals && c == '=')) return true;
+        return false;
+    }
+    for (std::size_t i = 0; i + 8 <= s.size(); i += 8)
+        if (any(Load8(s.data() + i))) return true;
+    return any(Load8(s.data() + s.size() - 8));  // the last bytes, some seen twice
+}
+
+// Whether s holds c where a character starts.
+bool HoldsCharacter(std::string_view s, char c, const LeadBytes& leadBytes) {
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == c) return true;
+        if (leadBytes(s[i])) ++i;
+    }
+    return false;
+}
+
+// A lead byte with no trail byte after it: Windows would take the next byte
+// of the line (a quote, '=', ']' or the line break) as its trail byte.
+bool EndsInsideCharacter(std::string_view s, const LeadBytes& leadBytes) {
+    // A byte outside the lead range ends a character, so a run of k lead-range
+    // bytes at the end starts at a character, and its last byte starts one
+    // exactly when k is odd.
+    size_t k = 0;
+    while (k < s.size() && leadBytes(s[s.size() - 1 - k])) ++k;
+    return k % 2 == 1;
+}
+
 }  // namespace
 
-bool SameName(std::string_view a, std::string_view b) {
+bool SameName(std::string_view a, std::string_view b, const LeadBytes& leadBytes) {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
+    if (a == b) return true;  // most often spelled alike
+    for (size_t i = 0; i < a.size(); ++i) {
         if (Fold(a[i]) != Fold(b[i])) return false;
+        if (leadBytes(a[i]) && ++i < a.size() && a[i] != b[i]) return false;
+    }
     return true;
 }
 
-std::uint32_t HashName(std::string_view name) {
-    std::uint32_t h = 2166136261u;  // FNV-1a over the folded bytes
-    for (char c : name) h = (h ^ static_cast<unsigned char>(Fold(c))) * 16777619u;
+namespace {
+
+// The ASCII capitals of eight bytes at once lowered, as Fold does one.
+std::uint64_t Fold8(std::uint64_t w) {
+    std::uint64_t low = w & ~kHigh;
+    std::uint64_t fromA = low + kOnes * (0x80 - 'A');      // high bit: low >= 'A'
+    std::uint64_t pastZ = low + kOnes * (0x80 - 'Z' - 1);  // high bit: low > 'Z'
+    return w | ((fromA & ~pastZ & ~w & kHigh) >> 2);
+}
+
+std::uint64_t Mix(std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDu;
+    h ^= h >> 33;
     return h;
 }
 
+}  // namespace
+
+std::uint32_t HashName(std::string_view name) {
+    // A name ending in a number hashes as its stem's hash plus the number, so
+    // that the keys of a list (Name.0, Name.1, ...) lie side by side in a
+    // table and walking the list walks the table in order. The bytes are
+    // folded whether trail bytes or not: names equal under SameName fold
+    // equally, so they hash equally.
+    const char* p = name.data();
+    const char* end = p + name.size();
+    const char* digits = end;  // at most nine, so that the number fits
+    const char* limit = end - std::min<std::size_t>(name.size(), 9);
+    std::uint32_t number = 0, scale = 1;
+    for (unsigned d; digits > limit && (d = static_cast<unsigned char>(digits[-1] - '0')) < 10; --digits) {
+        number += d * scale;
+        scale *= 10;
+    }
+    auto stem = static_cast<std::size_t>(digits - p);
+    std::uint64_t h = (stem << 8 | static_cast<std::size_t>(end - digits)) * 0x9E3779B97F4A7C15u;
+    std::size_t i = 0;
+    for (; i + 8 <= stem; i += 8) h = Mix(h ^ Fold8(Load8(p + i)));
+    if (std::size_t rest = stem - i; rest > 0) {
+        // The last bytes, from one load that ends with them when the stem is long enough.
+        std::uint64_t w = stem >= 8 ? Load8(p + stem - 8) >> 8 * (8 - rest) : LoadShort(p, rest);
+        h = Mix(h ^ Fold8(w));
+    }
+    return static_cast<std::uint32_t>(h) + number;
+}
+
 ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes) {
-    std::string_view text = Trim(line);
-    if (text.empty()) return {};
-    if (text.front() == '[') {
+    std::size_t start = 0;
+    while (start < line.size() && IsBlank(line[start])) ++start;
+    if (start == line.size()) return {};
+    if (line[start] == '[') {
         // The name runs to the last ']' that starts a character.
-        size_t close = std::string_view::npos;
-        for (size_t i = 1; i < text.size(); ++i) {
-            if (text[i] == ']') close = i;
-            else if (leadBytes(text[i]) && i + 1 < text.size()) ++i;
+        std::size_t close = std::string_view::npos;
+        for (std::size_t i = start + 1; i < line.size(); ++i) {
+            if (line[i] == ']') close = i;
+            else if (leadBytes(line[i])) ++i;
         }
         if (close != std::string_view::npos)
-            return {ParsedLine::Header, Trim(CutAtNul(text.substr(1, close - 1))), {}};
+            return {ParsedLine::Header, HeaderName(line, close), {}, close};
     }
-    size_t eq = text.find('=');  // '=' is never a trail byte
-    if (eq == std::string_view::npos) return {ParsedLine::Bare, Trim(CutAtNul(text)), {}};
-    return {ParsedLine::Key, Trim(CutAtNul(text.substr(0, eq))),
-            Trim(CutAtNul(text.substr(eq + 1)))};
+    std::size_t eq = line.find('=', start);  // '=' is never a trail byte
+    if (eq == std::string_view::npos) return {ParsedLine::Bare, BareName(line), {}, 0};
+    if (line.find('\0') == std::string_view::npos)  // as most lines: nothing to cut
+        return {ParsedLine::Key, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), eq};
+    return {ParsedLine::Key, KeyName(line, eq), KeyValue(line, eq), eq};
 }
+
+std::string_view HeaderName(std::string_view line, std::size_t close) {
+    std::size_t open = line.find('[');
+    return Trim(CutAtNul(line.substr(open + 1, close - open - 1)));
+}
+
+std::string_view KeyName(std::string_view line, std::size_t eq) {
+    return Trim(CutAtNul(line.substr(0, eq)));
+}
+
+std::string_view KeyValue(std::string_view line, std::size_t eq) {
+    return Trim(CutAtNul(line.substr(eq + 1)));
+}
+
+std::string_view BareName(std::string_view line) { return Trim(CutAtNul(line)); }
 
 int ParseProfileInt(std::string_view rawValue, int def) {
     std::string_view s = Unquote(rawValue);
@@ -89,19 +197,26 @@ int ParseProfileInt(std::string_view rawValue, int def) {
     return static_cast<int>(value);
 }
 
-std::string EncodeValue(std::string_view value) {
-    // Blanks or quotes at an end would be taken by the reader; one extra
-    // pair of quotes, which the reader removes, shields them.
-    bool shield = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
-                                     value.front() == '"' || value.front() == '\'' ||
-                                     value.back() == '"' || value.back() == '\'');
-    if (!shield) return std::string(value);
-    std::string out;
-    out.reserve(value.size() + 2);
-    out += '"';
-    out += value;
-    out += '"';
-    return out;
+bool NeedsQuotes(std::string_view value) {
+    if (value.empty()) return false;
+    auto taken = [](char c) { return IsBlank(c) || c == '"' || c == '\''; };
+    return taken(value.front()) || taken(value.back());
+}
+
+const char* WhyUnwritable(std::string_view section, std::string_view key, std::string_view value,
+                          const LeadBytes& leadBytes) {
+    bool keyStops = HoldsBreak(key, true);  // a break or an '=', told apart below
+    if (HoldsBreak(section, false) || HoldsBreak(value, false) || (keyStops && HoldsBreak(key, false)))
+        return "改行文字と NUL 文字は保存できません。";
+    if (keyStops) return "キー名に = は使えません。";
+    if (EndsInsideCharacter(section, leadBytes) || EndsInsideCharacter(key, leadBytes) ||
+        EndsInsideCharacter(value, leadBytes))
+        return "2 バイト文字の前半で終わる名前や値は保存できません。";
+    // "[a" with a ']' later on the line would be read as a section header.
+    if (key.starts_with('[') &&
+        (HoldsCharacter(key.substr(1), ']', leadBytes) || HoldsCharacter(value, ']', leadBytes)))
+        return "キー名がセクション名と読まれます。";
+    return nullptr;
 }
 
 }  // namespace ini

@@ -1,11 +1,10 @@
 #pragma once
 // The text rules of INI files as Windows' profile functions apply them:
-// which bytes are blanks, what a line is, how quotes and integers are read,
-// and how a value must be written to read back unchanged.
+// which bytes are blanks, what a line is, how names compare, how quotes and
+// integers are read, and what a written line must avoid to read back unchanged.
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace ini {
@@ -24,28 +23,53 @@ private:
 constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
 }
-std::string_view Trim(std::string_view s);
+inline std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
 // A name or value ends at a NUL byte.
 std::string_view CutAtNul(std::string_view s);
 // One pair of equal quotes (" or ') around the value removed.
-std::string_view Unquote(std::string_view value);
-// Name compared as Windows does: ASCII letters folded, nothing else.
-bool SameName(std::string_view a, std::string_view b);
+inline std::string_view Unquote(std::string_view value) {
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\''))
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// Names compare as Windows compares them: ASCII letters without regard to
+// case, except a letter that is the trail byte of a double-byte character.
+bool SameName(std::string_view a, std::string_view b, const LeadBytes& leadBytes);
+// Equal for every two names SameName takes as equal.
 std::uint32_t HashName(std::string_view name);
 
 struct ParsedLine {
     enum Kind : std::uint8_t { Blank, Header, Key, Bare } kind = Blank;
     std::string_view name;   // section name, key, or the whole bare entry
     std::string_view value;  // raw, unquoted later, for Key lines
+    std::size_t mark = 0;    // in line: the first '=' of a Key, the closing ']' of a Header
 };
 // A line without its line break. The views point into line.
 ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes);
+// The name or value of a line, from its kind and mark alone.
+std::string_view HeaderName(std::string_view line, std::size_t close);
+std::string_view KeyName(std::string_view line, std::size_t eq);
+std::string_view KeyValue(std::string_view line, std::size_t eq);
+std::string_view BareName(std::string_view line);
 
 // The integer GetPrivateProfileInt reads from a stored value (raw, as in the
 // file); def when the value is empty.
 int ParseProfileInt(std::string_view rawValue, int def);
 
-// The text to write after "key=" so that the reader returns value exactly.
-std::string EncodeValue(std::string_view value);
+// True when the reader would take blanks or quotes off value's ends, so that
+// it must be written inside one extra pair of quotes.
+bool NeedsQuotes(std::string_view value);
+
+// Why a write of value under section and key could not be read back as it
+// was written, or nullptr when it can. Names are taken as the writer stores
+// them, trimmed.
+const char* WhyUnwritable(std::string_view section, std::string_view key, std::string_view value,
+                          const LeadBytes& leadBytes);
 
 }  // namespace ini
