@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -14,14 +15,47 @@ constexpr char kQuote = '"';
 constexpr char kOpenCorner = static_cast<char>(0xA2);   // ｢
 constexpr char kCloseCorner = static_cast<char>(0xA3);  // ｣
 
-// A list can hold no more real items than its section has keys plus the
-// defaults the caller's list supplies; past that a stored count is followed
-// only this far with empty items, so an absurd count cannot exhaust memory.
+// A stored count is followed as far as the list's own items and the
+// section's keys could reach, and this many items further. A count past that
+// (a damaged or hand-edited file) could only add empty items, unless the file
+// skips more indices than this, and could exhaust memory.
 constexpr int kMaxEmptyPadding = 1024;
 
-std::string IndexedName(std::string_view name, int index) {
-    return std::string(name) + "." + IntToStr(index);
-}
+// Name followed by "." and an index, built in place and counted up by one
+// digit when the index follows the last: a long list then costs no
+// allocation and no number formatting per item.
+class IndexedName {
+public:
+    explicit IndexedName(std::string_view name) : text_(Concat({name, ".0"})), stem_(name.size() + 1) {}
+    std::string_view operator()(int index) {
+        if (index == index_ + 1 && index > 0) CountUp();
+        else if (index != index_) Format(index);
+        index_ = index;
+        return text_;
+    }
+
+private:
+    void Format(int index) {
+        char digits[16];
+        char* end = std::to_chars(digits, digits + sizeof digits, index).ptr;
+        text_.resize(stem_);
+        text_.append(digits, end);
+    }
+    void CountUp() {
+        for (std::size_t i = text_.size(); i-- > stem_;) {
+            if (text_[i] != '9') {
+                ++text_[i];
+                return;
+            }
+            text_[i] = '0';
+        }
+        Format(index_ + 1);
+    }
+
+    std::string text_;
+    std::size_t stem_;
+    int index_ = 0;
+};
 
 }  // namespace
 
@@ -109,6 +143,7 @@ std::string DOveVA::Fenced(std::string_view text) const {
 
 std::string DOveVA::ReadFencedString(std::string_view section, std::string_view ident,
                                      std::string_view def) {
+    if (fence_ == fnNone) return iniFile_->ReadString(section, ident, def);  // nothing to add or take off
     std::string s = iniFile_->ReadString(section, ident, Fenced(def));
     if (s.size() >= 2) {
         bool quotes = fence_ == fnDoubleQuote || fence_ == fnVer11Mode;
@@ -122,39 +157,44 @@ std::string DOveVA::ReadFencedString(std::string_view section, std::string_view 
 
 void DOveVA::WriteFencedString(std::string_view section, std::string_view ident,
                                std::string_view value) {
+    if (fence_ == fnNone) return iniFile_->WriteString(section, ident, value);  // saves a copy
     iniFile_->WriteString(section, ident, Fenced(value));
 }
 
 void DOveVA::ReadStrings(std::string_view section, std::string_view name, TStrings& list) {
-    int count = ReadInteger(section, std::string(name) + ".Count", list.Count());
-    count = std::min<long long>(count, 0LL + list.Count() + iniFile_->KeyCount(section) +
-                                           kMaxEmptyPadding);
+    int count = ReadInteger(section, Concat({name, ".Count"}), list.Count());
+    count = static_cast<int>(std::min<long long>(
+        count, 0LL + list.Count() + iniFile_->KeyCount(section) + kMaxEmptyPadding));
     TStringList items;
     items.Reserve(std::max(count, 0));
+    IndexedName key(name);
     for (int i = 0; i < count; ++i)
-        items.Add(ReadFencedString(section, IndexedName(name, i),
-                                   i < list.Count() ? list.Get(i) : std::string()));
+        items.Add(ReadFencedString(section, key(i),
+                                   i < list.Count() ? std::string_view(list.Get(i)) : std::string_view()));
     list.Assign(items);
 }
 
 void DOveVA::WriteStrings(std::string_view section, std::string_view name, const TStrings& list) {
     // One save for the whole list, and none of it if any item is refused.
     iniFile_->Update([&] {
-        WriteInteger(section, std::string(name) + ".Count", list.Count());
-        for (int i = 0, n = list.Count(); i < n; ++i)
-            WriteFencedString(section, IndexedName(name, i), list.Get(i));
+        WriteInteger(section, Concat({name, ".Count"}), list.Count());
+        std::size_t bytes = 0;  // each line: name, '.', up to 11 digits, '=', quotes, CR LF
+        for (int i = 0, n = list.Count(); i < n; ++i) bytes += name.size() + 16 + list.Get(i).size();
+        iniFile_->Reserve(section, list.Count(), bytes);
+        IndexedName key(name);
+        for (int i = 0, n = list.Count(); i < n; ++i) WriteFencedString(section, key(i), list.Get(i));
     });
 }
 
 void DOveVA::ReadPosition(std::string_view section, std::string_view name, TControl& control) {
-    control.SetLeft(ReadInteger(section, std::string(name) + ".X", control.Left()));
-    control.SetTop(ReadInteger(section, std::string(name) + ".Y", control.Top()));
+    control.SetLeft(ReadInteger(section, Concat({name, ".X"}), control.Left()));
+    control.SetTop(ReadInteger(section, Concat({name, ".Y"}), control.Top()));
 }
 
 void DOveVA::WritePosition(std::string_view section, std::string_view name,
                            const TControl& control) {
     iniFile_->Update([&] {
-        WriteInteger(section, std::string(name) + ".X", control.Left());
-        WriteInteger(section, std::string(name) + ".Y", control.Top());
+        WriteInteger(section, Concat({name, ".X"}), control.Left());
+        WriteInteger(section, Concat({name, ".Y"}), control.Top());
     });
 }
