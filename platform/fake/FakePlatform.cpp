@@ -55,10 +55,15 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
     return out;
 }
 
+// In one read of the whole size, as the real platform's loader does.
 std::optional<std::string> LoadHostFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string bytes(static_cast<size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
 }
 
 // As the real platform does it: a flushed sibling file renamed over the old one.
