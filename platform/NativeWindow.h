@@ -77,4 +77,27 @@ public:
     virtual void SetLong(int index, long value) = 0;
 };
 
+// An editable drop-down combo box: an edit field over a list. It reports to
+// its sink the edit's keys (WM_KEYDOWN, WM_CHAR) and its notifications as
+// CN_COMMAND (0xBD11) with the code in the high word of wParam: the user
+// changed the selection (CBN_SELCHANGE, 1) or the edit text (CBN_EDITCHANGE, 5).
+class NativeComboBox : public NativeWindow {
+public:
+    // Replaces every item, with the list's storage reserved first.
+    virtual void SetItems(const std::vector<std::string>& items) = 0;
+    virtual void InsertItem(int index, const std::string& item) = 0;
+    virtual void DeleteItem(int index) = 0;
+    // Selects an item in the list and shows it in the edit; -1 selects none.
+    virtual void SetItemIndex(int index) = 0;
+    // The list's selection, as the user left it.
+    virtual int ItemIndex() const = 0;
+    virtual void SetEditText(const std::string& text) = 0;
+    virtual std::string EditText() const = 0;
+    // Selects bytes of the edit text (start 0-based).
+    virtual void SetEditSelection(int start, int length) = 0;
+    // True while an input method composes text that is not committed yet.
+    virtual bool Composing() const = 0;
+    virtual void SetItemHeight(int height) = 0;
+};
+
 }  // namespace platform

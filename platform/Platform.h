@@ -3,6 +3,7 @@
 // through this one interface; win32/ implements it over the Win32 API and
 // fake/ in process, for tests. Failures are thrown as framework exceptions.
 
+#include "platform/DualList.h"
 #include "platform/NativeWindow.h"
 #include "platform/Tray.h"
 #include "platform/Types.h"
@@ -70,6 +71,8 @@ public:
     // Makes a native window that reports to sink until it is destroyed.
     virtual std::unique_ptr<NativeWindow> CreateNativeWindow(const WindowSpec& spec,
                                                              WindowSink& sink) = 0;
+    // Makes an editable drop-down combo box, a child window.
+    virtual std::unique_ptr<NativeComboBox> CreateComboBox(const WindowSpec& spec, WindowSink& sink) = 0;
     // Posts a message to a window's queue; false if the window is gone.
     virtual bool Post(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
@@ -118,6 +121,9 @@ public:
     // Modal message box; returns the button pressed.
     virtual ModalResult MessageDlg(const std::string& caption, const std::string& text,
                                    MsgDlgType type, MsgDlgButtons buttons, int helpContext) = 0;
+    // Shows the modal two-list dialog over owner; true when closed with OK.
+    virtual bool RunDualListDialog(Handle owner, const DualListTexts& texts,
+                                   DualListController& controller) = 0;
     // An icon from the program's resources at a size in pixels; null if none.
     virtual std::unique_ptr<NativeIcon> LoadIconResource(const std::string& name, int size) = 0;
 };

@@ -93,6 +93,7 @@ void FakePlatform::Reset() {
     posted_.clear();
     std::lock_guard lock(mutex_);
     wakePending_ = false;
+    wakes_ = 0;
     holdSleeps_ = false;
     sleeps_.clear();
 }

@@ -10,6 +10,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -57,6 +58,7 @@ struct PathLess {
 };
 
 class FakeWindow;
+class FakeComboBox;
 
 // What a test sets up and inspects; Reset returns it to these values.
 struct FakeState {
@@ -80,6 +82,10 @@ struct FakeState {
     std::deque<int> menuChoices;
     // Where the system puts a window that asks for the default position.
     Point defaultPosition{40, 30};
+    // The two-list dialog: the test plays the user on the controller and
+    // returns whether the dialog closed with OK. Without it the dialog is
+    // cancelled at once.
+    std::function<bool(DualListController&)> dualListScript;
 
     // --- Inspected by a test ---
     std::vector<MessageDlgCall> messageDlgs;
@@ -90,6 +96,7 @@ struct FakeState {
     std::vector<MenuCall> menuCalls;
     std::vector<Handle> foregroundCalls;
     std::vector<int> cursorShapes;
+    std::vector<DualListTexts> dualListCalls;
     bool quitPosted = false;
     int exitCode = 0;
 };
@@ -107,6 +114,8 @@ public:
     FakeWindow* Window(Handle handle) const;
     // Every window that exists, in creation order.
     std::vector<FakeWindow*> Windows() const;
+    // The combo box with that handle; null if it is none.
+    FakeComboBox* ComboBox(Handle handle) const;
     // Delivers a message now, as the loop would.
     std::intptr_t Deliver(Handle window, std::uint32_t msg, std::uintptr_t wParam = 0,
                           std::intptr_t lParam = 0);
@@ -118,8 +127,21 @@ public:
     void ReleaseButton(Handle window, std::uint32_t upMessage, std::uintptr_t keys = 0);
     // The pointer leaves the window's client area.
     void LeaveWindow(Handle window);
+    // A key pressed in a combo box's edit: WM_KEYDOWN, then for a key with a
+    // character (Enter, Esc, Backspace) the WM_CHAR the system makes of it;
+    // keys the framework does not consume act on the edit as the system's would.
+    void PressKey(Handle combo, std::uint16_t virtualKey);
+    // Typed characters (double-byte ones whole), each one inserted over the
+    // edit's selection unless consumed, with the change reported.
+    void TypeText(Handle combo, const std::string& text);
+    // The user picks an item in the combo's list (with the mouse or an arrow).
+    void PickItem(Handle combo, int index);
+
     // Blocks until a worker asked for the GUI thread (or the timeout ends).
     bool WaitForWake(unsigned timeoutMs);
+    // Blocks until workers have asked for the GUI thread count times in all
+    // since Reset (or the timeout ends): then all their work is waiting.
+    bool WaitForWakes(unsigned count, unsigned timeoutMs);
     // Sleep() calls made so far, from any thread.
     std::vector<unsigned> Sleeps() const;
     // While held, Sleep() blocks until released: a test decides when waits end.
@@ -137,6 +159,7 @@ public:
     void SaveFileAtomic(const std::string& path, std::string_view bytes) override;
 
     std::unique_ptr<NativeWindow> CreateNativeWindow(const WindowSpec& spec, WindowSink& sink) override;
+    std::unique_ptr<NativeComboBox> CreateComboBox(const WindowSpec& spec, WindowSink& sink) override;
     bool Post(Handle window, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) override;
     std::intptr_t Send(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                        std::intptr_t lParam) override;
@@ -163,6 +186,7 @@ public:
     ModalResult MessageDlg(const std::string& caption, const std::string& text, MsgDlgType type,
                            MsgDlgButtons buttons, int helpContext) override;
     std::unique_ptr<NativeIcon> LoadIconResource(const std::string& name, int size) override;
+    bool RunDualListDialog(Handle owner, const DualListTexts& texts, DualListController& controller) override;
 
 private:
     friend class FakeWindow;
@@ -171,6 +195,11 @@ private:
         Message message;
     };
     bool DispatchOne();
+    // Hands a message to the window's sink; true when the system's default
+    // behaviour must not run.
+    bool Dispatch(Handle window, Message& message);
+    // The edit's own reaction to a key or character nobody consumed.
+    void EditDefault(FakeComboBox& combo, const Message& message);
     bool RunWake();
 
     std::map<Handle, FakeWindow*> windows_;
@@ -182,6 +211,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable signal_;
     bool wakePending_ = false;
+    unsigned wakes_ = 0;
     bool holdSleeps_ = false;
     std::vector<unsigned> sleeps_;
 };

@@ -45,6 +45,13 @@ std::vector<std::string> FakeWindow::PaintTexts() {
     return canvas.texts;
 }
 
+void FakeComboBox::SetItemIndex(int index) {
+    itemIndex = index >= 0 && index < static_cast<int>(items.size()) ? index : -1;
+    SetEditText(itemIndex >= 0 ? items[itemIndex] : std::string());
+    selStart = 0;
+    selLength = static_cast<int>(editText.size());
+}
+
 void FakeWindow::SetBounds(const Rect& r) {
     bounds = r;
     if (spec.kind == WindowKind::Form)

@@ -15,10 +15,20 @@ constexpr std::uint32_t kQuit = 0x12;
 std::unique_ptr<NativeWindow> FakePlatform::CreateNativeWindow(const WindowSpec& spec, WindowSink& sink) {
     Handle handle = nextHandle_;
     nextHandle_ += 4;
-    auto window = std::make_unique<FakeWindow>(*this, handle, spec, sink);
+    auto window = std::make_unique<FakeNative<NativeWindow>>(*this, handle, spec, sink);
     windows_[handle] = window.get();
     return window;
 }
+
+std::unique_ptr<NativeComboBox> FakePlatform::CreateComboBox(const WindowSpec& spec, WindowSink& sink) {
+    Handle handle = nextHandle_;
+    nextHandle_ += 4;
+    auto combo = std::make_unique<FakeComboBox>(*this, handle, spec, sink);
+    windows_[handle] = combo.get();
+    return combo;
+}
+
+FakeComboBox* FakePlatform::ComboBox(Handle handle) const { return dynamic_cast<FakeComboBox*>(Window(handle)); }
 
 FakeWindow* FakePlatform::Window(Handle handle) const {
     auto it = windows_.find(handle);
@@ -33,11 +43,15 @@ std::vector<FakeWindow*> FakePlatform::Windows() const {
 
 std::intptr_t FakePlatform::Deliver(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
-    FakeWindow* target = Window(window);
-    if (!target) return 0;
     Message m{msg, wParam, lParam};
-    target->Sink().WindowMessage(m);
+    Dispatch(window, m);
     return m.result;
+}
+
+bool FakePlatform::Dispatch(Handle window, Message& m) {
+    FakeWindow* target = Window(window);
+    if (!target) return false;
+    return target->Sink().WindowMessage(m);
 }
 
 bool FakePlatform::Post(Handle window, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -124,12 +138,18 @@ void FakePlatform::SetWakeHandler(std::function<void()> handler) { wakeHandler_ 
 void FakePlatform::WakeGuiThread() {
     std::lock_guard lock(mutex_);
     wakePending_ = true;
+    ++wakes_;
     signal_.notify_all();
 }
 
 bool FakePlatform::WaitForWake(unsigned timeoutMs) {
     std::unique_lock lock(mutex_);
     return signal_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return wakePending_; });
+}
+
+bool FakePlatform::WaitForWakes(unsigned count, unsigned timeoutMs) {
+    std::unique_lock lock(mutex_);
+    return signal_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return wakes_ >= count; });
 }
 
 void FakePlatform::Sleep(unsigned milliseconds) {

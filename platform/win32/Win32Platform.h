@@ -24,6 +24,7 @@ public:
     void SaveFileAtomic(const std::string& path, std::string_view bytes) override;
 
     std::unique_ptr<NativeWindow> CreateNativeWindow(const WindowSpec& spec, WindowSink& sink) override;
+    std::unique_ptr<NativeComboBox> CreateComboBox(const WindowSpec& spec, WindowSink& sink) override;
     bool Post(Handle window, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) override;
     std::intptr_t Send(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                        std::intptr_t lParam) override;
@@ -50,6 +51,7 @@ public:
     ModalResult MessageDlg(const std::string& caption, const std::string& text, MsgDlgType type,
                            MsgDlgButtons buttons, int helpContext) override;
     std::unique_ptr<NativeIcon> LoadIconResource(const std::string& name, int size) override;
+    bool RunDualListDialog(Handle owner, const DualListTexts& texts, DualListController& controller) override;
 
 private:
     std::function<void()> wakeHandler_;

@@ -1,6 +1,7 @@
 // Native windows over Win32: one window procedure that finds the window
 // object and hands everything to its sink, and the wide message loop.
 #include "platform/win32/Gdi.h"
+#include "platform/win32/Reflect.h"
 #include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
@@ -188,6 +189,10 @@ public:
                 }
                 break;
             case WM_MOUSELEAVE: tracking_ = false; break;
+            case WM_COMMAND:
+                if (Reflector* control = ReflectorOf(reinterpret_cast<HWND>(lParam)))
+                    return control->Reflect(msg, wParam, lParam);
+                break;
             case WM_WINDOWPOSCHANGED:
                 if (sink_) sink_->WindowMoved(GetBounds());
                 return DefWindowProcA(hwnd_, msg, wParam, lParam);
