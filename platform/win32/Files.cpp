@@ -67,6 +67,10 @@ std::optional<std::string> Win32Platform::LoadFile(const std::string& path) {
 }
 
 void Win32Platform::SaveFileAtomic(const std::string& path, std::string_view bytes) {
+    // Windows will not replace a read-only file, but MoveFileEx does under Wine.
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ThrowCannotWrite(path, ERROR_ACCESS_DENIED);
     // A sibling temporary file, flushed, then renamed over the old one: the
     // rename is the only moment the file changes, and it is atomic.
     char temp[MAX_PATH];
