@@ -56,6 +56,11 @@ void TIcon::Assign(const TIcon* source) {
     Changed();
 }
 
+void TIcon::SetImage(std::unique_ptr<platform::NativeIcon> image) {
+    image_ = std::move(image);
+    Changed();
+}
+
 void TIcon::Clear() {
     image_.reset();
     Changed();

@@ -68,6 +68,8 @@ public:
     void LoadFromResource(const std::string& name, int size = 0);
     // A copy of source's image, or empty when source is null or empty.
     void Assign(const TIcon* source);
+    // Takes an image made elsewhere (a system icon, say); null empties it.
+    void SetImage(std::unique_ptr<platform::NativeIcon> image);
     void Clear();
 
     std::function<void(TIcon&)> OnChange;
