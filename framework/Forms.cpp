@@ -89,5 +89,20 @@ void TForm::WndProc(Message& m) {
         Close();
         return;
     }
+    if (m.msg == WM_ACTIVATE && (m.wParam & 0xFFFF) != 0) {
+        FocusFirstControl();
+        return;
+    }
     TWinControl::WndProc(m);
+}
+
+void TForm::FocusFirstControl() {
+    // The keyboard goes to the first visible windowed control, as Tab order 0 would.
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* control = dynamic_cast<TWinControl*>(Controls(i));
+        if (control && control->Visible()) {
+            control->SetFocus();
+            return;
+        }
+    }
 }

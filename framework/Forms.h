@@ -53,6 +53,8 @@ protected:
     void NativeMoved(const platform::Rect& bounds) override;
 
 private:
+    void FocusFirstControl();
+
     TFormBorderStyle borderStyle_ = bsSizeable;
     unsigned borderIcons_ = platform::biSystemMenu | platform::biMinimize | platform::biMaximize;
     TPosition position_ = poDesigned;

@@ -1,5 +1,6 @@
 #include "framework/FrameworkClasses.h"
 
+#include "framework/ComboBox98.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
@@ -114,7 +115,24 @@ TClassInfo MakeImageListClass() {
     return info;
 }
 
+TClassInfo MakeComboBox98Class() {
+    TClassInfo info("TComboBox98", &TWinControlClass(), FactoryOf<TComboBox98>());
+    Published<TComboBox98>(info)
+        .Enum<TComboBoxStyle>("Style", &TComboBox98::SetStyle, {{"csDropDown", csDropDown}})
+        .Integer("ItemHeight", &TComboBox98::SetItemHeight)
+        .Boolean("Complete", &TComboBox98::SetComplete)
+        .Integer("MinLengthComplete", &TComboBox98::SetMinLengthComplete)
+        .String("Text", &TComboBox98::SetText)
+        .Event("OnChange", &TComboBox98::OnChange);
+    return info;
+}
+
 }  // namespace
+
+const TClassInfo& TComboBox98Class() {
+    static const TClassInfo info = MakeComboBox98Class();
+    return info;
+}
 
 const TClassInfo& TComponentClass() {
     static const TClassInfo info("TComponent", nullptr);
@@ -157,5 +175,6 @@ const TClassInfo& TImageListClass() {
 }
 
 void RegisterFrameworkClasses() {
-    RegisterClasses({&TLabelClass(), &TPopupMenuClass(), &TMenuItemClass(), &TImageListClass()});
+    RegisterClasses({&TLabelClass(), &TPopupMenuClass(), &TMenuItemClass(), &TImageListClass(),
+                     &TComboBox98Class()});
 }

@@ -12,6 +12,7 @@ const TClassInfo& TLabelClass();
 const TClassInfo& TPopupMenuClass();
 const TClassInfo& TMenuItemClass();
 const TClassInfo& TImageListClass();
+const TClassInfo& TComboBox98Class();
 
 // Makes the classes above known to FindClass; it calls this itself.
 void RegisterFrameworkClasses();

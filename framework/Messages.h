@@ -37,12 +37,20 @@
     X(WM_MBUTTONDBLCLK, 0x0209)      \
     X(WM_MOUSELEAVE, 0x02A3)         \
     X(WM_USER, 0x0400)               \
+    X(CN_COMMAND, 0xBD11)            \
     X(CM_MOUSEENTER, 0xB013)         \
     X(CM_MOUSELEAVE, 0xB014)
 
 #define HOPMARK_DEFINE_MESSAGE(name, value) constexpr std::uint32_t name = value;
 HOPMARK_MESSAGES(HOPMARK_DEFINE_MESSAGE)
 #undef HOPMARK_DEFINE_MESSAGE
+
+// Notification codes of a combo box, in the high word of CN_COMMAND's wParam.
+constexpr std::uint16_t CBN_SELCHANGE = 1, CBN_EDITCHANGE = 5;
+
+// Virtual-key codes.
+constexpr std::uint16_t VK_BACK = 0x08, VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_UP = 0x26, VK_DOWN = 0x28,
+                        VK_DELETE = 0x2E;
 
 // Button and key flags of a mouse message's wParam.
 constexpr std::uintptr_t MK_LBUTTON = 0x01, MK_RBUTTON = 0x02, MK_SHIFT = 0x04,

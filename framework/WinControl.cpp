@@ -51,11 +51,16 @@ void TWinControl::CreateParams(platform::WindowSpec& spec) {
 void TWinControl::CreateHandle() {
     platform::WindowSpec spec;
     CreateParams(spec);
-    native_ = platform::Current().CreateNativeWindow(spec, *this);
+    native_ = CreateNative(spec);
     NativeMoved(native_->GetBounds());  // the system may have placed it
+    HandleCreated();
     // Windowed children that were made before us get their windows now.
     for (TControl* c : controls_)
         if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->native_) w->CreateHandle();
+}
+
+std::unique_ptr<platform::NativeWindow> TWinControl::CreateNative(const platform::WindowSpec& spec) {
+    return platform::Current().CreateNativeWindow(spec, *this);
 }
 
 void TWinControl::DestroyHandle() {

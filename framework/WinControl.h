@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-class TWinControl : public TControl, private platform::WindowSink {
+class TWinControl : public TControl, protected platform::WindowSink {
 public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
@@ -41,6 +41,10 @@ protected:
     // What the native window is made from; derived classes add their kind.
     virtual void CreateParams(platform::WindowSpec& spec);
     virtual void CreateHandle();
+    // The kind of native window this control is; a plain window by default.
+    virtual std::unique_ptr<platform::NativeWindow> CreateNative(const platform::WindowSpec& spec);
+    // The native window exists now: show it the control's state.
+    virtual void HandleCreated() {}
     void DestroyHandle();
     platform::NativeWindow* Native() const { return native_.get(); }
 

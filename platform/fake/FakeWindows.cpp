@@ -9,6 +9,7 @@ namespace {
 constexpr std::uint32_t kMouseMove = 0x200;
 constexpr std::uint32_t kMouseLeave = 0x2A3;
 constexpr std::uint32_t kQuit = 0x12;
+constexpr std::uint32_t kActivate = 0x06;
 
 }  // namespace
 
@@ -67,7 +68,9 @@ std::intptr_t FakePlatform::Send(Handle window, std::uint32_t msg, std::uintptr_
 
 bool FakePlatform::SetForegroundWindow(Handle window) {
     foregroundCalls.push_back(window);
-    return foregroundAnswer;
+    if (!foregroundAnswer) return false;
+    Deliver(window, kActivate, 1, 0);  // the window is activated, as the system would
+    return true;
 }
 
 Size FakePlatform::MeasureText(const FontSpec& font, const std::string& text) {
