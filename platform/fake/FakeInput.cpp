@@ -81,8 +81,9 @@ void FakePlatform::PickItem(Handle handle, int index) {
     Deliver(handle, kCnCommand, Notification(kSelChange), 0);
 }
 
-bool FakePlatform::RunDualListDialog(Handle, const DualListTexts& texts, DualListController& controller) {
+bool FakePlatform::RunDualListDialog(Handle owner, const DualListTexts& texts, DualListController& controller) {
     dualListCalls.push_back(texts);
+    dualListOwners.push_back(owner);
     return dualListScript ? dualListScript(controller) : false;
 }
 

@@ -97,6 +97,7 @@ struct FakeState {
     std::vector<Handle> foregroundCalls;
     std::vector<int> cursorShapes;
     std::vector<DualListTexts> dualListCalls;
+    std::vector<Handle> dualListOwners;  // the owner window of each of those calls
     bool quitPosted = false;
     int exitCode = 0;
 };
