@@ -29,14 +29,16 @@ void TApplication::SetTitle(std::string title) {
     if (window_) window_->SetText(title_);
 }
 
-platform::Handle TApplication::Handle() {
+platform::Handle TApplication::Handle() { return Window().GetHandle(); }
+
+platform::NativeWindow& TApplication::Window() {
     if (!window_) {
         platform::WindowSpec spec;
         spec.kind = platform::WindowKind::Application;
         spec.caption = title_;
         window_ = platform::Current().CreateNativeWindow(spec, *this);
     }
-    return window_->GetHandle();
+    return *window_;
 }
 
 void TApplication::Run() {

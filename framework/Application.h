@@ -24,6 +24,7 @@ public:
     void SetTitle(std::string title);
     // The application's own window: hidden, the owner of every form.
     platform::Handle Handle();
+    platform::NativeWindow& Window();
 
     // Makes a form owned by the application; the first one is the main form.
     template <class F>

@@ -1,6 +1,7 @@
 #include "framework/Forms.h"
 
 #include "framework/Application.h"
+#include "framework/Exception.h"
 #include "framework/FormReader.h"
 #include "framework/Messages.h"
 
@@ -105,4 +106,8 @@ void TForm::FocusFirstControl() {
             return;
         }
     }
+}
+
+void TForm::MissingPart(std::string_view name) const {
+    throw EReadError("Form " + Name() + " has no component " + std::string(name) + " of the kind its code needs");
 }

@@ -44,6 +44,15 @@ public:
     void BeforeDestruction() override;
     void WndProc(Message& message) override;
 
+    // A component of the form by name and class; throws when there is none,
+    // since a form's code and its description must agree.
+    template <class T>
+    T* Part(std::string_view name) const {
+        auto* part = dynamic_cast<T*>(FindComponent(name));
+        if (!part) MissingPart(name);
+        return part;
+    }
+
 protected:
     // Reads the form's description: its own settings, its components and
     // their event bindings by handler name.
@@ -53,6 +62,7 @@ protected:
     void NativeMoved(const platform::Rect& bounds) override;
 
 private:
+    [[noreturn]] void MissingPart(std::string_view name) const;
     void FocusFirstControl();
 
     TFormBorderStyle borderStyle_ = bsSizeable;

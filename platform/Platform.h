@@ -39,6 +39,12 @@ public:
     virtual std::unique_ptr<NativeIcon> Clone() const = 0;
 };
 
+// A name held by this process for as long as the object lives (a named mutex).
+class InstanceName {
+public:
+    virtual ~InstanceName() = default;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -52,6 +58,11 @@ public:
     // becomes its default character.
     virtual std::u16string AnsiToWide(std::string_view text) const = 0;
     virtual std::string WideToAnsi(std::u16string_view text) const = 0;
+
+    // --- Processes ---
+    // Takes a system-wide name in one step; null when another process holds
+    // it already, so that of two programs started at once exactly one runs.
+    virtual std::unique_ptr<InstanceName> TakeInstanceName(const std::string& name) = 0;
 
     // --- Places ---
     // Full path of the running executable.

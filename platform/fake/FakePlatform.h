@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,10 @@ struct FakeState {
     std::intptr_t shellResult = 42;
     // The entries chosen in the next popup menus, in order; -1 closes one.
     std::deque<int> menuChoices;
+    // Runs when the loop finds nothing waiting, before it ends for lack of input.
+    std::function<void()> onIdle;
+    // Names held by processes of the system; another instance holds these.
+    std::set<std::string> takenNames;
     // Where the system puts a window that asks for the default position.
     Point defaultPosition{40, 30};
     // The two-list dialog: the test plays the user on the controller and
@@ -154,6 +159,7 @@ public:
     int CompareText(std::string_view a, std::string_view b) const override;
     std::u16string AnsiToWide(std::string_view text) const override;
     std::string WideToAnsi(std::u16string_view text) const override;
+    std::unique_ptr<InstanceName> TakeInstanceName(const std::string& name) override;
     std::string ExePath() const override { return exePath; }
     std::string WindowsDirectory() const override { return windowsDirectory; }
     std::optional<std::string> LoadFile(const std::string& path) override;

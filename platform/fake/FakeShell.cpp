@@ -21,7 +21,22 @@ Handle NextIconHandle() {
 
 std::unique_ptr<NativeIcon> FakeIcon::Clone() const { return std::make_unique<FakeIcon>(NextIconHandle()); }
 
+class FakeName final : public InstanceName {
+public:
+    FakeName(FakePlatform& fake, std::string name) : fake_(fake), name_(std::move(name)) {}
+    ~FakeName() override { fake_.takenNames.erase(name_); }
+
+private:
+    FakePlatform& fake_;
+    std::string name_;
+};
+
 }  // namespace
+
+std::unique_ptr<InstanceName> FakePlatform::TakeInstanceName(const std::string& name) {
+    if (!takenNames.insert(name).second) return nullptr;
+    return std::make_unique<FakeName>(*this, name);
+}
 
 bool FakePlatform::NotifyIcon(TrayRequest request, const NotifyIconData& data) {
     trayCalls.push_back({request, data});

@@ -28,9 +28,14 @@ FakeWindow::FakeWindow(FakePlatform& platform, Handle handle, const WindowSpec& 
     font = made.font;
     if (made.kind == WindowKind::Form) {
         Point at = made.defaultPosition ? platform.defaultPosition : Point{made.bounds.left, made.bounds.top};
-        clientSize = made.clientSize;
-        bounds = {at.x, at.y, at.x + clientSize.width + 2 * kFrame,
-                  at.y + clientSize.height + kFrame + kCaption + kFrame};
+        if (made.clientSize.width || made.clientSize.height) {
+            clientSize = made.clientSize;
+            bounds = {at.x, at.y, at.x + clientSize.width + 2 * kFrame,
+                      at.y + clientSize.height + kFrame + kCaption + kFrame};
+        } else {  // the outer size stands
+            bounds = {at.x, at.y, at.x + made.bounds.Width(), at.y + made.bounds.Height()};
+            clientSize = {bounds.Width() - 2 * kFrame, bounds.Height() - kCaption - 2 * kFrame};
+        }
     } else {
         clientSize = {bounds.Width(), bounds.Height()};
     }

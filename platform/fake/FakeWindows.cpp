@@ -122,7 +122,12 @@ bool FakePlatform::RunWake() {
 bool FakePlatform::WaitAndDispatch() {
     // With no more input the test has nothing left to play: the loop ends.
     if (quitPosted) return false;
-    return DispatchOne() && !quitPosted;
+    if (!DispatchOne()) {
+        if (!onIdle) return false;
+        onIdle();
+        if (!DispatchOne()) return false;
+    }
+    return !quitPosted;
 }
 
 bool FakePlatform::DispatchPending() {

@@ -1,4 +1,30 @@
+#include "platform/win32/Handle.h"
 #include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+namespace {
+
+class NamedMutex final : public InstanceName {
+public:
+    explicit NamedMutex(KernelHandle handle) : handle_(std::move(handle)) {}
+
+private:
+    KernelHandle handle_;  // the name is ours while this stays open
+};
+
+}  // namespace
+
+std::unique_ptr<InstanceName> Win32Platform::TakeInstanceName(const std::string& name) {
+    // Create and look, in one call: open-then-create would let two programs
+    // started at the same moment both run.
+    KernelHandle mutex(CreateMutexA(nullptr, FALSE, name.c_str()));
+    if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) return nullptr;
+    return std::make_unique<NamedMutex>(std::move(mutex));
+}
+
+}  // namespace platform::win32
 
 namespace platform {
 

@@ -17,6 +17,7 @@ public:
     std::u16string AnsiToWide(std::string_view text) const override;
     std::string WideToAnsi(std::u16string_view text) const override;
 
+    std::unique_ptr<InstanceName> TakeInstanceName(const std::string& name) override;
     std::string ExePath() const override;
     std::string WindowsDirectory() const override;
 

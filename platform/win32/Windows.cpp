@@ -94,10 +94,12 @@ public:
         int x = spec.bounds.left, y = spec.bounds.top;
         int w = spec.bounds.Width(), h = spec.bounds.Height();
         if (kind_ == WindowKind::Form) {
-            RECT r{0, 0, spec.clientSize.width, spec.clientSize.height};
-            AdjustWindowRectEx(&r, styles.style, FALSE, styles.exStyle);
-            w = r.right - r.left;
-            h = r.bottom - r.top;
+            if (spec.clientSize.width || spec.clientSize.height) {  // else the outer size stands
+                RECT r{0, 0, spec.clientSize.width, spec.clientSize.height};
+                AdjustWindowRectEx(&r, styles.style, FALSE, styles.exStyle);
+                w = r.right - r.left;
+                h = r.bottom - r.top;
+            }
             if (spec.defaultPosition) x = y = CW_USEDEFAULT;
         }
         hwnd_ = CreateWindowExA(styles.exStyle, ClassName(kind_), spec.caption.c_str(), styles.style, x, y,
