@@ -18,9 +18,11 @@ std::int64_t IniDocument::NameIndex::Find(std::string_view name, std::uint32_t h
 }
 
 template <class Names>
-void IniDocument::NameIndex::AddFirst(std::uint32_t id, std::string_view name, std::uint32_t hash,
+bool IniDocument::NameIndex::AddFirst(std::uint32_t id, std::string_view name, std::uint32_t hash,
                                       const Names& nameOf, const ini::LeadBytes& leadBytes) {
-    if (Find(name, hash, nameOf, leadBytes) < 0) Insert(id, hash);
+    if (Find(name, hash, nameOf, leadBytes) >= 0) return false;
+    Insert(id, hash);
+    return true;
 }
 
 void IniDocument::NameIndex::Insert(std::uint32_t id, std::uint32_t hash) {
@@ -48,7 +50,7 @@ void IniDocument::NameIndex::Rehash(std::size_t size) {
 
 std::string_view IniDocument::NameOf(const Line& line) const {
     std::string_view text = TextOf(line);
-    if (line.exact & kExactName) return text.substr(0, line.mark);
+    if (line.flags & kExactName) return text.substr(0, line.mark);
     switch (line.kind) {
         case ini::ParsedLine::Header: return ini::HeaderName(text, line.mark);
         case ini::ParsedLine::Key: return ini::KeyName(text, line.mark);
@@ -60,7 +62,7 @@ std::string_view IniDocument::NameOf(const Line& line) const {
 
 std::string_view IniDocument::ValueOf(const Line& line) const {
     std::string_view text = TextOf(line);
-    return line.exact & kExactValue ? text.substr(line.mark + 1) : ini::KeyValue(text, line.mark);
+    return line.flags & kExactValue ? text.substr(line.mark + 1) : ini::KeyValue(text, line.mark);
 }
 
 IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size,
@@ -76,10 +78,10 @@ IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size
     if (parsed.kind == ini::ParsedLine::Key) {
         // Most lines are "name=value" with nothing to trim or cut: no parse when asked again.
         if (parsed.name.data() == text.data() && parsed.name.size() == parsed.mark)
-            line.exact |= kExactName;
+            line.flags |= kExactName;
         if (parsed.value.data() == text.data() + parsed.mark + 1 &&
             parsed.value.size() == text.size() - parsed.mark - 1)
-            line.exact |= kExactValue;
+            line.flags |= kExactValue;
     }
     return line;
 }
@@ -92,7 +94,7 @@ IniDocument::Line IniDocument::AppendKeyLine(std::string_view name, std::string_
     line.kind = ini::ParsedLine::Key;
     line.mark = static_cast<std::uint32_t>(name.size());
     line.size = static_cast<std::uint32_t>(name.size() + 1 + 2 * quote.size() + value.size());
-    line.exact = kExactName | kExactValue;
+    line.flags = kExactName | kExactValue | kFirstOfName;  // written where a lookup finds it
     ReserveStore(line.size + 2);
     store_.resize(line.offset + line.size + 2);
     char* p = store_.data() + line.offset;
@@ -156,19 +158,20 @@ void IniDocument::IndexSection(std::size_t s) {
     if (s > 0) {
         auto headerName = [this](std::uint32_t i) { return NameOf(sections_[i]); };
         std::string_view name = NameOf(section);
-        sectionIndex_.AddFirst(static_cast<std::uint32_t>(s), name, ini::HashName(name),
-                               headerName, leadBytes_);
+        sectionIndex_.AddFirst(static_cast<std::uint32_t>(s), name, Hash(name), headerName,
+                               leadBytes_);
     }
     std::size_t named = 0;
     for (std::uint32_t i = section.first; i < section.end; ++i) named += Named(lines_[i]);
     section.keys.Reserve(named);
     auto lineName = [this, &section](std::uint32_t i) { return NameOf(lines_[section.first + i]); };
     for (std::uint32_t i = section.first; i < section.end; ++i) {
-        const Line& line = lines_[i];
+        Line& line = lines_[i];
         if (!Named(line)) continue;
         if (line.kind == ini::ParsedLine::Key) ++section.valueKeys;
         std::string_view name = NameOf(line);
-        section.keys.AddFirst(i - section.first, name, ini::HashName(name), lineName, leadBytes_);
+        if (section.keys.AddFirst(i - section.first, name, Hash(name), lineName, leadBytes_))
+            line.flags |= kFirstOfName;
     }
 }
 
@@ -178,7 +181,7 @@ std::int64_t IniDocument::SectionIndex(std::string_view name) const {
     auto headerName = [this](std::uint32_t i) { return NameOf(sections_[i]); };
     if (lastSection_ > 0 && ini::SameName(headerName(lastSection_), name, leadBytes_))
         return lastSection_;
-    std::int64_t found = sectionIndex_.Find(name, ini::HashName(name), headerName, leadBytes_);
+    std::int64_t found = sectionIndex_.Find(name, Hash(name), headerName, leadBytes_);
     if (found > 0) lastSection_ = found;
     return found;
 }
@@ -189,14 +192,39 @@ std::int64_t IniDocument::FindKey(const Section& section, std::string_view key,
     return section.keys.Find(key, hash, lineName, leadBytes_);
 }
 
+std::int64_t IniDocument::Hinted(const Section& section, std::string_view key) const {
+    std::uint32_t at = section.first + section.hint;
+    if (at >= section.end) return -1;
+    const Line& line = lines_[at];
+    if (!(line.flags & kFirstOfName) || !ini::SameName(NameOf(line), key, leadBytes_)) return -1;
+    return section.hint;
+}
+
+std::uint32_t IniDocument::Hash(std::string_view name) const {
+    ini::NameParts parts = ini::SplitName(name);
+    if (parts.stem.size() != stemHash_.size || parts.digits != stemHash_.digits ||
+        std::memcmp(parts.stem.data(), stemHash_.text, parts.stem.size()) != 0) {
+        stemHash_.hash = ini::HashStem(parts.stem, parts.digits);
+        stemHash_.digits = parts.digits;
+        stemHash_.size = parts.stem.size();
+        if (stemHash_.size <= sizeof stemHash_.text)
+            std::memcpy(stemHash_.text, parts.stem.data(), parts.stem.size());
+        else
+            stemHash_.size = sizeof stemHash_.text + 1;  // too long to keep
+    }
+    return stemHash_.hash + parts.number;
+}
+
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
                                                   std::string_view key) const {
     std::int64_t s = SectionIndex(section);
     if (s < 0) return std::nullopt;
     const Section& found = sections_[s];
     key = ini::Trim(key);
-    std::int64_t i = FindKey(found, key, ini::HashName(key));
+    std::int64_t i = Hinted(found, key);
+    if (i < 0) i = FindKey(found, key, Hash(key));
     if (i < 0) return std::nullopt;
+    found.hint = static_cast<std::uint32_t>(i + 1);
     const Line& line = lines_[found.first + i];
     if (line.kind != ini::ParsedLine::Key) return std::nullopt;
     return ValueOf(line);
@@ -232,7 +260,7 @@ void IniDocument::AddSection(std::string_view name) {
     section.end = section.first + 1;
     lines_.push_back(ParsedAt(offset, static_cast<std::uint32_t>(name.size() + 2), Break::CrLf));
     NameSection(section);
-    sectionIndex_.Insert(static_cast<std::uint32_t>(sections_.size() - 1), ini::HashName(name));
+    sectionIndex_.Insert(static_cast<std::uint32_t>(sections_.size() - 1), Hash(name));
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -246,9 +274,11 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         s = static_cast<std::int64_t>(sections_.size()) - 1;
     }
     Section& target = sections_[s];
-    std::uint32_t hash = ini::HashName(key);
-    std::int64_t i = FindKey(target, key, hash);
+    std::uint32_t hash = 0;
+    std::int64_t i = Hinted(target, key);
+    if (i < 0) i = FindKey(target, key, hash = Hash(key));
     if (i >= 0) {
+        target.hint = static_cast<std::uint32_t>(i + 1);
         Line& old = lines_[target.first + i];
         if (old.kind == ini::ParsedLine::Key && ini::Unquote(ValueOf(old)) == value)
             return;  // reads as value already: the file stays as it is, as with Windows
@@ -274,6 +304,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     target.keys.Insert(at - target.first, hash);
     ++target.valueKeys;
+    target.hint = at - target.first + 1;
 }
 
 bool IniDocument::Contiguous() const {

@@ -48,9 +48,11 @@ private:
         std::uint32_t mark = 0;              // as ini::ParsedLine's
         ini::ParsedLine::Kind kind = ini::ParsedLine::Blank;
         Break lineBreak = Break::CrLf;
-        std::uint8_t exact = 0;  // kExact bits: name or value is the text up to or after mark
+        std::uint8_t flags = 0;
     };
-    static constexpr std::uint8_t kExactName = 1, kExactValue = 2;
+    // The name or value is the text up to or after mark; the line holds the
+    // first of its name in its section, the one a lookup finds.
+    static constexpr std::uint8_t kExactName = 1, kExactValue = 2, kFirstOfName = 4;
 
     // Open-addressing table from names to ids (line numbers within a
     // section, or section numbers), the first of equal names winning. It
@@ -63,9 +65,9 @@ private:
         template <class Names>
         std::int64_t Find(std::string_view name, std::uint32_t hash, const Names& nameOf,
                           const ini::LeadBytes& leadBytes) const;
-        // Adds id unless an equal name is present.
+        // Adds id unless an equal name is present; true when added.
         template <class Names>
-        void AddFirst(std::uint32_t id, std::string_view name, std::uint32_t hash,
+        bool AddFirst(std::uint32_t id, std::string_view name, std::uint32_t hash,
                       const Names& nameOf, const ini::LeadBytes& leadBytes);
         // Adds id, whose name is known to be absent.
         void Insert(std::uint32_t id, std::uint32_t hash);
@@ -88,6 +90,9 @@ private:
         std::uint32_t nameStart = 0, nameSize = 0;  // the name within the header
         NameIndex keys;                             // of Key and Bare lines, by number from first
         int valueKeys = 0;
+        // The line after the one found last, by number from first: lists are
+        // read and written in order, and this spares them the index.
+        mutable std::uint32_t hint = 0;
     };
 
     std::string_view TextOf(const Line& line) const { return {store_.data() + line.offset, line.size}; }
@@ -108,6 +113,10 @@ private:
     Line AppendKeyLine(std::string_view name, std::string_view quote, std::string_view value);
     void IndexSection(std::size_t s);
     std::int64_t FindKey(const Section& section, std::string_view key, std::uint32_t hash) const;
+    // The hinted line's number when it is the first one named key, or -1.
+    std::int64_t Hinted(const Section& section, std::string_view key) const;
+    // ini::HashName, with the stem's hash kept from the call before.
+    std::uint32_t Hash(std::string_view name) const;
     std::int64_t SectionIndex(std::string_view name) const;  // -1 when absent
     void AddSection(std::string_view name);
     // Room in store_ for size more bytes, so that views into it stay valid.
@@ -123,4 +132,10 @@ private:
     std::vector<Section> sections_;  // [0]: lines before any header
     NameIndex sectionIndex_;         // first section of each name
     mutable std::int64_t lastSection_ = 0;  // the one looked up last, tried first
+    struct StemHash {
+        char text[32];
+        std::size_t size = sizeof text + 1;  // none yet
+        std::uint32_t digits = 0, hash = 0;
+    };
+    mutable StemHash stemHash_;  // the keys of a list share their stem
 };

@@ -105,31 +105,32 @@ std::uint64_t Mix(std::uint64_t h) {
 
 }  // namespace
 
-std::uint32_t HashName(std::string_view name) {
-    // A name ending in a number hashes as its stem's hash plus the number, so
-    // that the keys of a list (Name.0, Name.1, ...) lie side by side in a
-    // table and walking the list walks the table in order. The bytes are
-    // folded whether trail bytes or not: names equal under SameName fold
-    // equally, so they hash equally.
-    const char* p = name.data();
-    const char* end = p + name.size();
-    const char* digits = end;  // at most nine, so that the number fits
-    const char* limit = end - std::min<std::size_t>(name.size(), 9);
-    std::uint32_t number = 0, scale = 1;
-    for (unsigned d; digits > limit && (d = static_cast<unsigned char>(digits[-1] - '0')) < 10; --digits) {
-        number += d * scale;
-        scale *= 10;
-    }
-    auto stem = static_cast<std::size_t>(digits - p);
-    std::uint64_t h = (stem << 8 | static_cast<std::size_t>(end - digits)) * 0x9E3779B97F4A7C15u;
+NameParts SplitName(std::string_view name) {
+    const char* end = name.data() + name.size();
+    const char* digits = end;
+    for (std::size_t room = std::min<std::size_t>(name.size(), 9);
+         room > 0 && static_cast<unsigned char>(digits[-1] - '0') < 10; --room)
+        --digits;
+    std::uint32_t number = 0;
+    for (const char* d = digits; d < end; ++d) number = number * 10 + static_cast<std::uint32_t>(*d - '0');
+    return {name.substr(0, static_cast<std::size_t>(digits - name.data())), number,
+            static_cast<std::uint32_t>(end - digits)};
+}
+
+std::uint32_t HashStem(std::string_view stem, std::uint32_t digits) {
+    // The bytes are folded whether trail bytes or not: names equal under
+    // SameName fold equally, so they hash equally.
+    std::uint64_t h = (stem.size() << 8 | digits) * 0x9E3779B97F4A7C15u;
+    const char* p = stem.data();
     std::size_t i = 0;
-    for (; i + 8 <= stem; i += 8) h = Mix(h ^ Fold8(Load8(p + i)));
-    if (std::size_t rest = stem - i; rest > 0) {
+    for (; i + 8 <= stem.size(); i += 8) h = Mix(h ^ Fold8(Load8(p + i)));
+    if (std::size_t rest = stem.size() - i; rest > 0) {
         // The last bytes, from one load that ends with them when the stem is long enough.
-        std::uint64_t w = stem >= 8 ? Load8(p + stem - 8) >> 8 * (8 - rest) : LoadShort(p, rest);
+        std::uint64_t w = stem.size() >= 8 ? Load8(p + stem.size() - 8) >> 8 * (8 - rest)
+                                           : LoadShort(p, rest);
         h = Mix(h ^ Fold8(w));
     }
-    return static_cast<std::uint32_t>(h) + number;
+    return static_cast<std::uint32_t>(h);
 }
 
 ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes) {

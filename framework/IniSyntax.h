@@ -41,8 +41,22 @@ inline std::string_view Unquote(std::string_view value) {
 // Names compare as Windows compares them: ASCII letters without regard to
 // case, except a letter that is the trail byte of a double-byte character.
 bool SameName(std::string_view a, std::string_view b, const LeadBytes& leadBytes);
+// A name as it is hashed: a name ending in a number (of up to nine digits)
+// hashes as its stem's hash plus the number, so that the keys of a list
+// (Name.0, Name.1, ...) lie side by side in a table and walking the list
+// walks the table in order.
+struct NameParts {
+    std::string_view stem;
+    std::uint32_t number = 0;
+    std::uint32_t digits = 0;
+};
+NameParts SplitName(std::string_view name);
+std::uint32_t HashStem(std::string_view stem, std::uint32_t digits);
 // Equal for every two names SameName takes as equal.
-std::uint32_t HashName(std::string_view name);
+inline std::uint32_t HashName(std::string_view name) {
+    NameParts parts = SplitName(name);
+    return HashStem(parts.stem, parts.digits) + parts.number;
+}
 
 struct ParsedLine {
     enum Kind : std::uint8_t { Blank, Header, Key, Bare } kind = Blank;

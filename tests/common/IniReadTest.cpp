@@ -94,6 +94,25 @@ TEST(IniRead, FirstKeyAndFirstSectionBlockWin) {
     CheckAll(cases);
 }
 
+TEST(IniRead, LookupsInFileOrderStillFindTheFirstOfEachName) {
+    IniFolder folder;
+    folder.Put("order.ini", "[s]\r\nN.0=a\r\nN.1=b\r\nn.0=dup\r\nN.2\r\nN.2=hidden\r\nN.3=d\r\n");
+    TIniFile ini(folder.Path("order.ini"));
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(ini.ReadString("s", "N.0", kAbsent), "a");
+        EXPECT_EQ(ini.ReadString("s", "N.1", kAbsent), "b");
+        EXPECT_EQ(ini.ReadString("s", "N.0", kAbsent), "a") << "the line after N.1 is a later N.0";
+        EXPECT_EQ(ini.ReadString("s", "N.2", kAbsent), kAbsent);
+        EXPECT_EQ(ini.ReadString("s", "N.2", kAbsent), kAbsent) << "after the entry without =";
+        EXPECT_EQ(ini.ReadString("s", "N.3", kAbsent), "d");
+    }
+    ini.WriteString("s", "N.0", "changed");
+    ini.WriteString("s", "N.1", "also");
+    ini.WriteString("s", "n.0", "again");
+    EXPECT_EQ(folder.Get("order.ini"),
+              "[s]\r\nN.0=again\r\nN.1=also\r\nn.0=dup\r\nN.2\r\nN.2=hidden\r\nN.3=d\r\n");
+}
+
 TEST(IniRead, CommentsAreKeysToo) {
     const ReadCase cases[] = {
         {"; line read as key", "[s]\r\n;c=1\r\n", "s", ";c", "1"},
