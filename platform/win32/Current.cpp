@@ -28,9 +28,11 @@ std::unique_ptr<InstanceName> Win32Platform::TakeInstanceName(const std::string&
 
 namespace platform {
 
+// Never destroyed: a worker that ends its wait while the process exits
+// still hands its end over through it, after static destruction has begun.
 Platform& Current() {
-    static win32::Win32Platform real;
-    return real;
+    static auto* real = new win32::Win32Platform;  // deliberately leaked, see above
+    return *real;
 }
 
 }  // namespace platform
