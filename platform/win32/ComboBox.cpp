@@ -222,8 +222,4 @@ std::unique_ptr<NativeComboBox> Win32Platform::CreateComboBox(const WindowSpec& 
     return std::make_unique<Win32ComboBox>(spec, sink);
 }
 
-bool Win32Platform::RunDualListDialog(Handle, const DualListTexts&, DualListController&) {
-    return false;  // the dialog window comes with its own file
-}
-
 }  // namespace platform::win32
