@@ -95,9 +95,13 @@ bool TApplication::WindowMessage(platform::Message& m) {
 }
 
 void TApplication::EndSession() {
-    // Nothing runs after this message returns: end as Exit ends, now.
+    // Nothing may run after this message returns: the forms end now, in the
+    // order Exit ends them, so that what they keep is written. They are not
+    // freed here: the message may arrive inside a menu or a dialog of theirs,
+    // still on the stack; the loop's end frees them if the process lives on.
     Terminate();
-    DestroyComponents();
+    for (int i = ComponentCount() - 1; i >= 0; --i)
+        if (auto* form = dynamic_cast<TForm*>(Components(i))) form->BeforeDestruction();
 }
 
 void HandleException(const std::exception& e) {

@@ -24,7 +24,10 @@ void TForm::AfterConstruction() {
 }
 
 void TForm::BeforeDestruction() {
-    if (!OnDestroy) return;
+    // Once only: the end of a session runs it early, the destruction then
+    // finds it done.
+    if (destroyRun_ || !OnDestroy) return;
+    destroyRun_ = true;
     try {
         OnDestroy(this);
     } catch (const std::exception& e) {

@@ -72,4 +72,5 @@ private:
     int clientHeight_ = 0;
     int pixelsPerInch_ = 96;
     bool movedSinceLoading_ = false;
+    bool destroyRun_ = false;
 };

@@ -70,15 +70,18 @@ TEST(Application, FormsGoInTheReverseOrderOfTheirCreation) {
 
 TEST(Application, TheEndOfTheSessionEndsLikeExit) {
     journal.clear();
-    TApplication app;
-    app.CreateForm<TNamedForm>()->SetName("Form2");
-    app.CreateForm<TNamedForm>()->SetName("Form1");
-    EXPECT_EQ(Fake().Deliver(app.Handle(), WM_QUERYENDSESSION), 1);
-    EXPECT_TRUE(journal.empty());
-    Fake().Deliver(app.Handle(), WM_ENDSESSION, 1, 0);
-    EXPECT_EQ(journal, (std::vector<std::string>{"destroy Form1", "destroy Form2"}));
-    EXPECT_TRUE(app.Terminated());
-    EXPECT_EQ(app.ComponentCount(), 0);
+    {
+        TApplication app;
+        app.CreateForm<TNamedForm>()->SetName("Form2");
+        app.CreateForm<TNamedForm>()->SetName("Form1");
+        EXPECT_EQ(Fake().Deliver(app.Handle(), WM_QUERYENDSESSION), 1);
+        EXPECT_TRUE(journal.empty());
+        Fake().Deliver(app.Handle(), WM_ENDSESSION, 1, 0);
+        EXPECT_EQ(journal, (std::vector<std::string>{"destroy Form1", "destroy Form2"}));
+        EXPECT_TRUE(app.Terminated());
+        EXPECT_EQ(app.ComponentCount(), 2);  // still there for whoever is on the stack
+    }
+    EXPECT_EQ(journal.size(), 2u);  // freeing them later does not end them twice
 }
 
 TEST(Application, AFailureInAnEventIsShownAndTheProgramGoesOn) {
