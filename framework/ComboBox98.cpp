@@ -29,6 +29,12 @@ void TComboItems::Assign(const TStrings& source) {
     combo_.ItemsReplaced();
 }
 
+void TComboItems::Assign(TStringList&& source) {
+    if (&source == this) return;
+    TStringList::Assign(std::move(source));
+    combo_.ItemsReplaced();
+}
+
 TComboBox98::TComboBox98(TComponent* owner) : TWinControl(owner), items_(*this), completion_(items_) {
     SetBounds(0, 0, 145, 20);
 }

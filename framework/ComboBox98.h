@@ -25,6 +25,7 @@ public:
     void Delete(int index) override;
     void Clear() override;
     void Assign(const TStrings& source) override;
+    void Assign(TStringList&& source) override;
 
 private:
     TComboBox98& combo_;

@@ -22,6 +22,12 @@ void TStrings::Assign(const TStrings& source) {
     for (int i = 0, n = source.Count(); i < n; ++i) AddObject(source.Get(i), source.Object(i));
 }
 
+void TStrings::Assign(TStringList&& source) {
+    if (static_cast<TStrings*>(&source) == this) return;
+    Assign(static_cast<const TStrings&>(source));
+    source.Clear();
+}
+
 std::vector<std::string> TStrings::ToVector() const {
     std::vector<std::string> result;
     result.reserve(Count());
@@ -89,4 +95,12 @@ void TStringList::Assign(const TStrings& source) {
     items_.reserve(source.Count());
     for (int i = 0, n = source.Count(); i < n; ++i)
         items_.push_back({source.Get(i), source.Object(i)});
+}
+
+void TStringList::Assign(TStringList&& source) {
+    if (&source == this) return;
+    Changed();
+    items_ = std::move(source.items_);
+    source.items_.clear();
+    source.Changed();
 }

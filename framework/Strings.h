@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+class TStringList;
+
 class TStrings {
 public:
     virtual ~TStrings() = default;
@@ -30,6 +32,9 @@ public:
 
     // Replaces this list's items and objects by source's, in order.
     virtual void Assign(const TStrings& source);
+    // The same, leaving source empty; a list that can take the items over
+    // spares the copy.
+    virtual void Assign(TStringList&& source);
     TStrings& operator=(const TStrings& source) {
         Assign(source);
         return *this;
@@ -71,6 +76,7 @@ public:
     void Delete(int index) override;
     void Clear() override;
     void Assign(const TStrings& source) override;
+    void Assign(TStringList&& source) override;
 
     void Reserve(int capacity) { items_.reserve(capacity); }
 

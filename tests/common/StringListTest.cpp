@@ -41,6 +41,29 @@ TEST(StringList, AssignReplacesTheWholeList) {
     EXPECT_EQ(target.Count(), 0);
 }
 
+TEST(StringList, AssignFromATemporaryTakesItsItemsAndObjects) {
+    int a = 1;
+    TStringList target{"old"};
+    TStringList source;
+    source.AddObject("x", &a);
+    source.Add("y");
+    const auto targetChanges = target.ChangeCount(), sourceChanges = source.ChangeCount();
+    target.Assign(std::move(source));
+    EXPECT_EQ(target.ToVector(), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(target.Object(0), &a);
+    EXPECT_GT(target.ChangeCount(), targetChanges);
+    EXPECT_EQ(source.Count(), 0) << "the items moved";
+    EXPECT_GT(source.ChangeCount(), sourceChanges);
+    target.Assign(std::move(target));  // self-assignment keeps the list
+    EXPECT_EQ(target.Count(), 2);
+
+    TStrings& base = target;
+    TStringList other{"z"};
+    base.Assign(std::move(other));  // the list's own, through the base
+    EXPECT_EQ(target.ToVector(), std::vector<std::string>{"z"});
+    EXPECT_EQ(other.Count(), 0);
+}
+
 TEST(StringList, IndicesOutsideTheListRaise) {
     TStringList list{"a"};
     EXPECT_THROW(list.Get(1), EListError);

@@ -49,6 +49,15 @@ TEST_F(ComboBox98Test, TheNativeControlMirrorsTheState) {
     EXPECT_EQ(native.items, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(native.fills, fills + 1);  // replaced in one go, not item by item
+
+    combo->SetItemIndex(1);
+    TStringList taken{"x", "y", "z"};
+    combo->Items().Assign(std::move(taken));  // the items move in, and still reach the native control
+    EXPECT_EQ(native.items, (std::vector<std::string>{"x", "y", "z"}));
+    EXPECT_EQ(combo->Items().ToVector(), native.items);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(native.fills, fills + 2);
+    EXPECT_EQ(taken.Count(), 0);
 }
 
 TEST_F(ComboBox98Test, SettingItemIndexShowsTheItemAndRaisesNoClick) {
