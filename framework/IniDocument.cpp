@@ -135,15 +135,14 @@ IniDocument::IniDocument(std::string text) : store_(std::move(text)) {
         bool header = line.kind == ini::ParsedLine::Header;
         if (header) {
             sections_.back().end = static_cast<std::uint32_t>(lines_.size());
-            IndexSection(sections_.size() - 1);
             sections_.emplace_back().first = static_cast<std::uint32_t>(lines_.size());
         }
         lines_.push_back(line);
-        if (header) NameSection(sections_.back());
+        if (header) IndexHeader(sections_.size() - 1);
+        sections_.back().valueKeys += line.kind == ini::ParsedLine::Key;
         p = stop + (lineBreak == Break::CrLf ? 2 : lineBreak == Break::None ? 0 : 1);
     }
     sections_.back().end = static_cast<std::uint32_t>(lines_.size());
-    IndexSection(sections_.size() - 1);
 }
 
 void IniDocument::NameSection(Section& section) {
@@ -153,14 +152,15 @@ void IniDocument::NameSection(Section& section) {
     section.nameSize = static_cast<std::uint32_t>(name.size());
 }
 
-void IniDocument::IndexSection(std::size_t s) {
+void IniDocument::IndexHeader(std::size_t s) {
     Section& section = sections_[s];
-    if (s > 0) {
-        auto headerName = [this](std::uint32_t i) { return NameOf(sections_[i]); };
-        std::string_view name = NameOf(section);
-        sectionIndex_.AddFirst(static_cast<std::uint32_t>(s), name, Hash(name), headerName,
-                               leadBytes_);
-    }
+    NameSection(section);
+    auto headerName = [this](std::uint32_t i) { return NameOf(sections_[i]); };
+    std::string_view name = NameOf(section);
+    sectionIndex_.AddFirst(static_cast<std::uint32_t>(s), name, Hash(name), headerName, leadBytes_);
+}
+
+void IniDocument::IndexKeys(Section& section) {
     std::size_t named = 0;
     for (std::uint32_t i = section.first; i < section.end; ++i) named += Named(lines_[i]);
     section.keys.Reserve(named);
@@ -168,11 +168,11 @@ void IniDocument::IndexSection(std::size_t s) {
     for (std::uint32_t i = section.first; i < section.end; ++i) {
         Line& line = lines_[i];
         if (!Named(line)) continue;
-        if (line.kind == ini::ParsedLine::Key) ++section.valueKeys;
         std::string_view name = NameOf(line);
         if (section.keys.AddFirst(i - section.first, name, Hash(name), lineName, leadBytes_))
             line.flags |= kFirstOfName;
     }
+    section.indexed = true;
 }
 
 std::int64_t IniDocument::SectionIndex(std::string_view name) const {
@@ -186,10 +186,28 @@ std::int64_t IniDocument::SectionIndex(std::string_view name) const {
     return found;
 }
 
-std::int64_t IniDocument::FindKey(const Section& section, std::string_view key,
-                                  std::uint32_t hash) const {
+std::int64_t IniDocument::FindKey(Section& section, std::string_view key) {
+    if (!section.indexed) {
+        // From the top the first line of a name is the first met; once the
+        // scans have passed as many lines as the section holds, an index is
+        // cheaper.
+        std::uint32_t size = section.end - section.first;
+        if (section.scanned < size) {
+            for (std::uint32_t i = 0; i < size; ++i) {
+                Line& line = lines_[section.first + i];
+                if (Named(line) && ini::SameName(NameOf(line), key, leadBytes_)) {
+                    section.scanned += i + 1;
+                    line.flags |= kFirstOfName;
+                    return i;
+                }
+            }
+            section.scanned += size;
+            return -1;
+        }
+        IndexKeys(section);
+    }
     auto lineName = [this, &section](std::uint32_t i) { return NameOf(lines_[section.first + i]); };
-    return section.keys.Find(key, hash, lineName, leadBytes_);
+    return section.keys.Find(key, Hash(key), lineName, leadBytes_);
 }
 
 std::int64_t IniDocument::Hinted(const Section& section, std::string_view key) const {
@@ -215,14 +233,13 @@ std::uint32_t IniDocument::Hash(std::string_view name) const {
     return stemHash_.hash + parts.number;
 }
 
-std::optional<std::string_view> IniDocument::Find(std::string_view section,
-                                                  std::string_view key) const {
+std::optional<std::string_view> IniDocument::Find(std::string_view section, std::string_view key) {
     std::int64_t s = SectionIndex(section);
     if (s < 0) return std::nullopt;
-    const Section& found = sections_[s];
+    Section& found = sections_[s];
     key = ini::Trim(key);
     std::int64_t i = Hinted(found, key);
-    if (i < 0) i = FindKey(found, key, Hash(key));
+    if (i < 0) i = FindKey(found, key);
     if (i < 0) return std::nullopt;
     found.hint = static_cast<std::uint32_t>(i + 1);
     const Line& line = lines_[found.first + i];
@@ -244,7 +261,8 @@ void IniDocument::Reserve(std::string_view section, std::size_t keys, std::size_
     ReserveStore(bytes);
     lines_.reserve(lines_.size() + keys);
     std::int64_t s = SectionIndex(section);
-    if (s >= 0) sections_[s].keys.Reserve(sections_[s].end - sections_[s].first + keys);
+    if (s >= 0 && sections_[s].indexed)
+        sections_[s].keys.Reserve(sections_[s].end - sections_[s].first + keys);
 }
 
 void IniDocument::AddSection(std::string_view name) {
@@ -274,9 +292,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         s = static_cast<std::int64_t>(sections_.size()) - 1;
     }
     Section& target = sections_[s];
-    std::uint32_t hash = 0;
     std::int64_t i = Hinted(target, key);
-    if (i < 0) i = FindKey(target, key, hash = Hash(key));
+    if (i < 0) i = FindKey(target, key);
     if (i >= 0) {
         target.hint = static_cast<std::uint32_t>(i + 1);
         Line& old = lines_[target.first + i];
@@ -302,7 +319,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         ++later->first;
         ++later->end;
     }
-    target.keys.Insert(at - target.first, hash);
+    if (target.indexed) target.keys.Insert(at - target.first, Hash(key));
     ++target.valueKeys;
     target.hint = at - target.first + 1;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // An INI file in memory: its lines exactly as read, each with its own line
 // break, and an index from section and key names to them, with the first of
-// equal names winning as Windows reads it. Writes change or add single lines,
-// so every byte of the lines the program does not touch is saved as it was.
+// equal names winning as Windows reads it. A section's keys are indexed only
+// once its lookups would cost more without. Writes change or add single
+// lines, so every byte of the lines the program does not touch is saved as
+// it was.
 
 #include "framework/IniSyntax.h"
 
@@ -22,7 +24,7 @@ public:
 
     // The raw value of the key (trimmed, quotes still on); nullopt when the
     // section or key is absent, or the key is an entry without "=".
-    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key);
     // How many keys with a value the section holds.
     int KeyCount(std::string_view section) const;
 
@@ -50,8 +52,8 @@ private:
         Break lineBreak = Break::CrLf;
         std::uint8_t flags = 0;
     };
-    // The name or value is the text up to or after mark; the line holds the
-    // first of its name in its section, the one a lookup finds.
+    // The name or value is the text up to or after mark; the line is known
+    // to hold the first of its name in its section, the one a lookup finds.
     static constexpr std::uint8_t kExactName = 1, kExactValue = 2, kFirstOfName = 4;
 
     // Open-addressing table from names to ids (line numbers within a
@@ -88,7 +90,12 @@ private:
     struct Section {
         std::uint32_t first = 0, end = 0;  // its lines in lines_; the header first but in [0]
         std::uint32_t nameStart = 0, nameSize = 0;  // the name within the header
-        NameIndex keys;                             // of Key and Bare lines, by number from first
+        // Of Key and Bare lines, by number from first, once indexed is set;
+        // until then lookups scan from the top, and scanned counts the lines
+        // they passed.
+        NameIndex keys;
+        bool indexed = false;
+        std::uint32_t scanned = 0;
         int valueKeys = 0;
         // The line after the one found last, by number from first: lists are
         // read and written in order, and this spares them the index.
@@ -111,8 +118,11 @@ private:
     // Appends name=quote value quote and a CR LF to store_, a key line whose
     // parts need no parse.
     Line AppendKeyLine(std::string_view name, std::string_view quote, std::string_view value);
-    void IndexSection(std::size_t s);
-    std::int64_t FindKey(const Section& section, std::string_view key, std::uint32_t hash) const;
+    // Names a section just read and adds it to sectionIndex_.
+    void IndexHeader(std::size_t s);
+    void IndexKeys(Section& section);
+    // The number of the first line named key, from first; -1 when absent.
+    std::int64_t FindKey(Section& section, std::string_view key);
     // The hinted line's number when it is the first one named key, or -1.
     std::int64_t Hinted(const Section& section, std::string_view key) const;
     // ini::HashName, with the stem's hash kept from the call before.

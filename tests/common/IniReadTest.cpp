@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
+#include <random>
 #include <string>
 
 namespace {
@@ -111,6 +113,76 @@ TEST(IniRead, LookupsInFileOrderStillFindTheFirstOfEachName) {
     ini.WriteString("s", "n.0", "again");
     EXPECT_EQ(folder.Get("order.ini"),
               "[s]\r\nN.0=again\r\nN.1=also\r\nn.0=dup\r\nN.2\r\nN.2=hidden\r\nN.3=d\r\n");
+}
+
+// What a plain scan of a file of CR LF lines and ASCII names finds: the
+// first block of the section, in it the first line of the name, its value
+// trimmed and unquoted, or nothing when that line has no "=".
+std::string FirstValue(const std::string& file, const std::string& section, const std::string& key) {
+    auto lower = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    auto trim = [](const std::string& s) {
+        std::size_t from = s.find_first_not_of(' '), to = s.find_last_not_of(' ');
+        return from == std::string::npos ? std::string() : s.substr(from, to - from + 1);
+    };
+    enum { Before, Inside, After } where = section.empty() ? Inside : Before;
+    for (std::size_t at = 0; at < file.size();) {
+        std::size_t end = file.find("\r\n", at);
+        std::string line = file.substr(at, end - at);
+        at = end + 2;
+        if (line.starts_with('[')) {
+            if (where == Inside) where = After;
+            if (where == Before && lower(line.substr(1, line.size() - 2)) == lower(section)) where = Inside;
+            continue;
+        }
+        std::size_t eq = line.find('=');
+        if (where != Inside || lower(trim(line.substr(0, eq))) != lower(key)) continue;
+        if (eq == std::string::npos) return kAbsent;
+        std::string value = trim(line.substr(eq + 1));
+        bool quoted = value.size() >= 2 && value.front() == value.back() && value.front() == '"';
+        return quoted ? value.substr(1, value.size() - 2) : value;
+    }
+    return kAbsent;
+}
+
+TEST(IniRead, LookupsInAnyOrderAgreeWithAPlainScan) {
+    // Few names, spelt in either case, so that sections repeat them; reads
+    // in order, out of order and between writes, as a section is first
+    // scanned and later indexed.
+    std::mt19937 random(20261212);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    auto name = [&] {
+        std::string s = pick(2) ? "N." : "n.";
+        return s + std::to_string(pick(24));
+    };
+    std::string file = "top=1\r\n";
+    for (const char* section : {"[a]", "[b]", "[A]"}) {
+        file += section + std::string("\r\n");
+        for (int i = 0; i < 40; ++i) {
+            int kind = pick(10);
+            file += kind == 0 ? "\r\n" : kind == 1 ? name() + "\r\n" : name() + " = v" + std::to_string(i) + "\r\n";
+        }
+    }
+    IniFolder folder;
+    folder.Put("scan.ini", file);
+    TIniFile ini(folder.Path("scan.ini"));
+    const std::string sections[] = {"a", "b", "", "c"};
+    for (int step = 0; step < 400; ++step) {
+        std::string section = sections[pick(4)];
+        if (pick(8) == 0) {
+            ini.WriteString(section, name(), "w" + std::to_string(step));
+            file = folder.Get("scan.ini").value_or("");
+            continue;
+        }
+        bool inOrder = pick(2);
+        for (int i = 0, n = inOrder ? 24 : 1; i < n; ++i) {
+            std::string key = inOrder ? "N." + std::to_string(i) : name();
+            EXPECT_EQ(ini.ReadString(section, key, kAbsent), FirstValue(file, section, key))
+                << "step " << step << ": [" << section << "] " << key;
+        }
+    }
 }
 
 TEST(IniRead, CommentsAreKeysToo) {
