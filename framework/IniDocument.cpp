@@ -257,14 +257,6 @@ void IniDocument::ReserveStore(std::size_t size) {
         store_.reserve(std::max(store_.size() + size, store_.size() * 2));
 }
 
-void IniDocument::Reserve(std::string_view section, std::size_t keys, std::size_t bytes) {
-    ReserveStore(bytes);
-    lines_.reserve(lines_.size() + keys);
-    std::int64_t s = SectionIndex(section);
-    if (s >= 0 && sections_[s].indexed)
-        sections_[s].keys.Reserve(sections_[s].end - sections_[s].first + keys);
-}
-
 void IniDocument::AddSection(std::string_view name) {
     // Only the file's last line can lack a break, and the header follows it.
     if (!lines_.empty() && lines_.back().lineBreak == Break::None)
@@ -281,11 +273,25 @@ void IniDocument::AddSection(std::string_view name) {
     sectionIndex_.Insert(static_cast<std::uint32_t>(sections_.size() - 1), Hash(name));
 }
 
+void IniDocument::Replace(Section& section, std::uint32_t i, std::string_view value) {
+    using namespace std::string_view_literals;
+    Line& old = lines_[section.first + i];
+    if (old.kind == ini::ParsedLine::Key && ini::Unquote(ValueOf(old)) == value)
+        return;  // reads as value already: the file stays as it is, as with Windows
+    if (old.kind == ini::ParsedLine::Key) --section.valueKeys;
+    // The stored spelling of the key and the line's break stay; only the value changes.
+    std::string_view quote = ini::NeedsQuotes(value) ? "\""sv : ""sv;
+    ReserveStore(NameOf(old).size() + 3 + 2 * quote.size() + value.size());  // the name stays put
+    Break lineBreak = old.lineBreak;
+    old = AppendKeyLine(NameOf(old), quote, value);
+    old.lineBreak = lineBreak;
+    ++section.valueKeys;
+}
+
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     using namespace std::string_view_literals;
     section = ini::Trim(section);
     key = ini::Trim(key);
-    std::string_view quote = ini::NeedsQuotes(value) ? "\""sv : ""sv;
     std::int64_t s = SectionIndex(section);
     if (s < 0) {
         AddSection(section);
@@ -296,16 +302,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (i < 0) i = FindKey(target, key);
     if (i >= 0) {
         target.hint = static_cast<std::uint32_t>(i + 1);
-        Line& old = lines_[target.first + i];
-        if (old.kind == ini::ParsedLine::Key && ini::Unquote(ValueOf(old)) == value)
-            return;  // reads as value already: the file stays as it is, as with Windows
-        if (old.kind == ini::ParsedLine::Key) --target.valueKeys;
-        // The stored spelling of the key and the line's break stay; only the value changes.
-        ReserveStore(NameOf(old).size() + 3 + 2 * quote.size() + value.size());  // the name stays put
-        Break lineBreak = old.lineBreak;
-        old = AppendKeyLine(NameOf(old), quote, value);
-        old.lineBreak = lineBreak;
-        ++target.valueKeys;
+        Replace(target, static_cast<std::uint32_t>(i), value);
         return;
     }
     // After the section's last line that is not blank; only the file's last
@@ -313,6 +310,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     std::uint32_t at = target.end;
     while (at > target.first && lines_[at - 1].kind == ini::ParsedLine::Blank) --at;
     if (at > 0 && lines_[at - 1].lineBreak == Break::None) lines_[at - 1].lineBreak = Break::CrLf;
+    std::string_view quote = ini::NeedsQuotes(value) ? "\""sv : ""sv;
     lines_.insert(lines_.begin() + at, AppendKeyLine(key, quote, value));
     ++target.end;
     for (auto later = sections_.begin() + s + 1; later != sections_.end(); ++later) {
@@ -322,6 +320,91 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (target.indexed) target.keys.Insert(at - target.first, Hash(key));
     ++target.valueKeys;
     target.hint = at - target.first + 1;
+}
+
+bool IniDocument::MayBeListKey(std::string_view name, std::string_view stem) const {
+    // A name equal to one of the keys is equal to the stem up to where the
+    // digits begin, and its digits are the same bytes.
+    if (name.size() <= stem.size() || !ini::SameName(name.substr(0, stem.size()), stem, leadBytes_))
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(stem.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+template <class Each>
+void IniDocument::WalkList(Section& section, std::string_view stem, int count, Each&& each) {
+    // A line named as the next key is the first of that name while every
+    // line before it holds an earlier key or a name no key can have. Once a
+    // line could hold another key, FindKey finds the rest; at the end of the
+    // section the rest are absent.
+    ini::NumberedName key(stem);
+    int i = 0;
+    bool inOrder = true;
+    for (std::uint32_t at = section.first; at < section.end && i < count; ++at) {
+        if (!Named(lines_[at])) continue;
+        std::string_view name = NameOf(lines_[at]);
+        if (ini::SameName(name, key(i), leadBytes_)) {
+            lines_[at].flags |= kFirstOfName;
+            section.hint = at - section.first + 1;
+            each(i, key(i), static_cast<std::int64_t>(at - section.first));
+            ++i;
+        } else if (MayBeListKey(name, stem)) {
+            inOrder = false;
+            break;
+        }
+    }
+    for (; i < count; ++i) each(i, key(i), inOrder ? -1 : FindKey(section, key(i)));
+}
+
+void IniDocument::FindList(std::string_view section, std::string_view stem, int count,
+                           const ListValue& each) {
+    std::int64_t s = count > 0 ? SectionIndex(section) : -1;
+    if (s < 0) {
+        for (int i = 0; i < count; ++i) each(i, std::nullopt);
+        return;
+    }
+    Section& found = sections_[s];
+    WalkList(found, ini::TrimFront(stem), count, [&](int i, std::string_view, std::int64_t line) {
+        const Line* at = line >= 0 ? &lines_[found.first + line] : nullptr;
+        each(i, at && at->kind == ini::ParsedLine::Key ? std::optional(ValueOf(*at)) : std::nullopt);
+    });
+}
+
+void IniDocument::SetList(std::string_view section, std::string_view stem, int count,
+                          const ListItem& value) {
+    using namespace std::string_view_literals;
+    if (count <= 0) return;
+    section = ini::Trim(section);
+    std::int64_t s = SectionIndex(section);
+    if (s < 0) {
+        AddSection(section);
+        s = static_cast<std::int64_t>(sections_.size()) - 1;
+    }
+    Section& target = sections_[s];
+    // New keys go to the end of lines_ first, all to be moved in one go to
+    // where Set would add each: after the section's last line that is not blank.
+    const std::uint32_t before = static_cast<std::uint32_t>(lines_.size());
+    WalkList(target, ini::TrimFront(stem), count, [&](int i, std::string_view key, std::int64_t line) {
+        std::string_view v = value(i, key);
+        if (line >= 0) return Replace(target, static_cast<std::uint32_t>(line), v);
+        if (lines_.size() == before) lines_.reserve(before + static_cast<std::uint32_t>(count - i));
+        lines_.push_back(AppendKeyLine(key, ini::NeedsQuotes(v) ? "\""sv : ""sv, v));
+    });
+    const std::uint32_t added = static_cast<std::uint32_t>(lines_.size()) - before;
+    if (added == 0) return;
+    std::uint32_t at = target.end;
+    while (at > target.first && lines_[at - 1].kind == ini::ParsedLine::Blank) --at;
+    if (at > 0 && lines_[at - 1].lineBreak == Break::None) lines_[at - 1].lineBreak = Break::CrLf;
+    std::rotate(lines_.begin() + at, lines_.begin() + before, lines_.end());
+    target.end += added;
+    for (auto later = sections_.begin() + s + 1; later != sections_.end(); ++later) {
+        later->first += added;
+        later->end += added;
+    }
+    target.valueKeys += static_cast<int>(added);
+    if (target.indexed)
+        for (std::uint32_t i = at; i < at + added; ++i)
+            target.keys.Insert(i - target.first, Hash(NameOf(lines_[i])));
 }
 
 bool IniDocument::Contiguous() const {

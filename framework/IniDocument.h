@@ -9,6 +9,7 @@
 #include "framework/IniSyntax.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,9 +34,17 @@ public:
     // trimmed as the reader trims them; the caller has checked with
     // ini::WhyUnwritable that they can be stored.
     void Set(std::string_view section, std::string_view key, std::string_view value);
-    // Room for keys more keys in section, of bytes in all, so that a long
-    // batch grows the storage once; only speed depends on it.
-    void Reserve(std::string_view section, std::size_t keys, std::size_t bytes);
+    // The keys of a list: stem followed by 0, 1, ... count - 1, handled in
+    // that order, one pass through the section's lines while they hold the
+    // keys in order.
+    // Hands each key's raw value, as Find gives it, to each.
+    using ListValue = std::function<void(int index, std::optional<std::string_view> value)>;
+    void FindList(std::string_view section, std::string_view stem, int count, const ListValue& each);
+    // Stores value(index, key) under each key, as Set one key after the other
+    // would; value is asked in order, once each, and may throw, leaving the
+    // keys before stored.
+    using ListItem = std::function<std::string_view(int index, std::string_view key)>;
+    void SetList(std::string_view section, std::string_view stem, int count, const ListItem& value);
 
     // Whether a Set changed anything since loading or the last Text.
     bool Changed() const { return changed_; }
@@ -123,6 +132,13 @@ private:
     void IndexKeys(Section& section);
     // The number of the first line named key, from first; -1 when absent.
     std::int64_t FindKey(Section& section, std::string_view key);
+    // Hands each(index, key, FindKey's number) for the list's keys in order.
+    template <class Each>
+    void WalkList(Section& section, std::string_view stem, int count, Each&& each);
+    // Whether name is stem followed by digits, or like it but for the case of letters.
+    bool MayBeListKey(std::string_view name, std::string_view stem) const;
+    // Gives line i of the section value, unless it reads so already.
+    void Replace(Section& section, std::uint32_t i, std::string_view value);
     // The hinted line's number when it is the first one named key, or -1.
     std::int64_t Hinted(const Section& section, std::string_view key) const;
     // ini::HashName, with the stem's hash kept from the call before.

@@ -87,10 +87,43 @@ void TIniFile::WriteString(std::string_view section, std::string_view ident,
     section = ini::Trim(section);
     ident = ini::Trim(ident);
     if (const char* why = ini::WhyUnwritable(section, ident, value, Loaded().document.LeadBytes()))
-        throw EConvertError("ファイル \"" + fileName_ + "\" の [" + std::string(section) + "] " +
-                            std::string(ident) + " は書き込めません: " + why);
+        Unwritable(section, ident, why);
     Batch batch(*this);
     Loaded().document.Set(section, ident, value);
+    batch.Commit();
+}
+
+void TIniFile::Unwritable(std::string_view section, std::string_view ident, const char* why) const {
+    throw EConvertError("ファイル \"" + fileName_ + "\" の [" + std::string(section) + "] " +
+                        std::string(ident) + " は書き込めません: " + why);
+}
+
+void TIniFile::ReadList(std::string_view section, std::string_view name, int count,
+                        const std::function<void(int, std::optional<std::string_view>)>& each) {
+    Loaded().document.FindList(section, Concat({name, "."}), count,
+                               [&](int i, std::optional<std::string_view> value) {
+                                   each(i, value ? std::optional(ini::Unquote(*value)) : std::nullopt);
+                               });
+}
+
+void TIniFile::WriteList(std::string_view section, std::string_view name, int count,
+                         const std::function<std::string_view(int)>& value) {
+    Batch batch(*this);
+    IniDocument& document = Loaded().document;
+    const ini::LeadBytes& leadBytes = document.LeadBytes();
+    section = ini::Trim(section);
+    const std::string stem = Concat({name, "."});
+    // The keys differ in their digits alone, which no test refuses: when the
+    // first key passes with the empty value, only the values are left to test.
+    const bool namesPass =
+        !ini::WhyUnwritable(section, ini::TrimFront(Concat({stem, "0"})), "", leadBytes);
+    document.SetList(section, stem, count, [&](int i, std::string_view key) {
+        std::string_view v = value(i);
+        if (const char* why = namesPass ? ini::WhyUnwritableValue(key, v, leadBytes)
+                                        : ini::WhyUnwritable(section, key, v, leadBytes))
+            Unwritable(section, key, why);
+        return v;
+    });
     batch.Commit();
 }
 
@@ -100,10 +133,6 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view ident, in
 
 void TIniFile::WriteBool(std::string_view section, std::string_view ident, bool value) {
     WriteString(section, ident, value ? "1" : "0");
-}
-
-void TIniFile::Reserve(std::string_view section, int keys, std::size_t bytes) {
-    if (keys > 0) Loaded().document.Reserve(section, static_cast<std::size_t>(keys), bytes);
 }
 
 void TIniFile::Update(const std::function<void()>& writes) {

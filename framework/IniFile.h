@@ -38,9 +38,16 @@ public:
     void WriteInteger(std::string_view section, std::string_view ident, int value);
     void WriteBool(std::string_view section, std::string_view ident, bool value);
 
-    // Room for keys more keys in section, of bytes of names and values in
-    // all, so that a long batch grows the storage once; only speed depends on it.
-    void Reserve(std::string_view section, int keys, std::size_t bytes);
+    // The keys of a list, name followed by "." and 0, 1, ... count - 1, in
+    // that order, at the cost of one pass through the section.
+    // Hands each key's text as ReadString reads it, or nullopt for a key
+    // that is absent, to each.
+    void ReadList(std::string_view section, std::string_view name, int count,
+                  const std::function<void(int index, std::optional<std::string_view> value)>& each);
+    // Writes value(index) under each key as WriteString does, the whole list
+    // in one save; a value refused leaves all of it unwritten.
+    void WriteList(std::string_view section, std::string_view name, int count,
+                   const std::function<std::string_view(int index)>& value);
 
     // Runs writes as one: they reach the disk in one save at the end, or,
     // if any of them or the save fails, none of them is kept.
@@ -50,6 +57,7 @@ private:
     struct State;
     class Batch;
     static std::unique_ptr<State> Parse(std::optional<std::string> bytes);
+    [[noreturn]] void Unwritable(std::string_view section, std::string_view ident, const char* why) const;
     State& Loaded();
     void Refresh();
     void Save();

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace ini {
@@ -133,6 +134,33 @@ std::uint32_t HashStem(std::string_view stem, std::uint32_t digits) {
     return static_cast<std::uint32_t>(h);
 }
 
+NumberedName::NumberedName(std::string_view stem) : text_(stem), stem_(stem.size()) { Format(0); }
+
+std::string_view NumberedName::operator()(int index) {
+    if (index == index_ + 1) CountUp();
+    else if (index != index_) Format(index);
+    index_ = index;
+    return text_;
+}
+
+void NumberedName::Format(int index) {
+    char digits[16];
+    char* end = std::to_chars(digits, digits + sizeof digits, index).ptr;
+    text_.resize(stem_);
+    text_.append(digits, end);
+}
+
+void NumberedName::CountUp() {
+    for (std::size_t i = text_.size(); i-- > stem_;) {
+        if (text_[i] != '9') {
+            ++text_[i];
+            return;
+        }
+        text_[i] = '0';
+    }
+    Format(index_ + 1);
+}
+
 ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes) {
     std::size_t start = 0;
     while (start < line.size() && IsBlank(line[start])) ++start;
@@ -204,19 +232,37 @@ bool NeedsQuotes(std::string_view value) {
     return taken(value.front()) || taken(value.back());
 }
 
+namespace {
+
+constexpr const char* kBreak = "改行文字と NUL 文字は保存できません。";
+constexpr const char* kEquals = "キー名に = は使えません。";
+constexpr const char* kHalfCharacter = "2 バイト文字の前半で終わる名前や値は保存できません。";
+constexpr const char* kHeader = "キー名がセクション名と読まれます。";
+
+}  // namespace
+
 const char* WhyUnwritable(std::string_view section, std::string_view key, std::string_view value,
                           const LeadBytes& leadBytes) {
     bool keyStops = HoldsBreak(key, true);  // a break or an '=', told apart below
     if (HoldsBreak(section, false) || HoldsBreak(value, false) || (keyStops && HoldsBreak(key, false)))
-        return "改行文字と NUL 文字は保存できません。";
-    if (keyStops) return "キー名に = は使えません。";
+        return kBreak;
+    if (keyStops) return kEquals;
     if (EndsInsideCharacter(section, leadBytes) || EndsInsideCharacter(key, leadBytes) ||
         EndsInsideCharacter(value, leadBytes))
-        return "2 バイト文字の前半で終わる名前や値は保存できません。";
+        return kHalfCharacter;
     // "[a" with a ']' later on the line would be read as a section header.
     if (key.starts_with('[') &&
         (HoldsCharacter(key.substr(1), ']', leadBytes) || HoldsCharacter(value, ']', leadBytes)))
-        return "キー名がセクション名と読まれます。";
+        return kHeader;
+    return nullptr;
+}
+
+const char* WhyUnwritableValue(std::string_view key, std::string_view value,
+                               const LeadBytes& leadBytes) {
+    // WhyUnwritable's tests of the value, in its order; those of the names passed.
+    if (HoldsBreak(value, false)) return kBreak;
+    if (EndsInsideCharacter(value, leadBytes)) return kHalfCharacter;
+    if (key.starts_with('[') && HoldsCharacter(value, ']', leadBytes)) return kHeader;
     return nullptr;
 }
 

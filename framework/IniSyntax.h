@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace ini {
@@ -23,8 +24,12 @@ private:
 constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
 }
-inline std::string_view Trim(std::string_view s) {
+inline std::string_view TrimFront(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    return s;
+}
+inline std::string_view Trim(std::string_view s) {
+    s = TrimFront(s);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
@@ -52,6 +57,23 @@ struct NameParts {
 };
 NameParts SplitName(std::string_view name);
 std::uint32_t HashStem(std::string_view stem, std::uint32_t digits);
+
+// The keys of a list: a stem followed by an index in decimal, built in place
+// and counted up by one digit when the index follows the last, so that
+// walking them costs no allocation and no number formatting per key.
+class NumberedName {
+public:
+    explicit NumberedName(std::string_view stem);
+    std::string_view operator()(int index);
+
+private:
+    void Format(int index);
+    void CountUp();
+
+    std::string text_;
+    std::size_t stem_;
+    int index_ = 0;
+};
 // Equal for every two names SameName takes as equal.
 inline std::uint32_t HashName(std::string_view name) {
     NameParts parts = SplitName(name);
@@ -85,5 +107,9 @@ bool NeedsQuotes(std::string_view value);
 // them, trimmed.
 const char* WhyUnwritable(std::string_view section, std::string_view key, std::string_view value,
                           const LeadBytes& leadBytes);
+// WhyUnwritable's verdict on value under a key that it accepts with the
+// empty value, in one pass over most values.
+const char* WhyUnwritableValue(std::string_view key, std::string_view value,
+                               const LeadBytes& leadBytes);
 
 }  // namespace ini

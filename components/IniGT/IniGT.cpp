@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
-#include <charconv>
+#include <optional>
 
 namespace {
 
@@ -20,42 +20,6 @@ constexpr char kCloseCorner = static_cast<char>(0xA3);  // ｣
 // (a damaged or hand-edited file) could only add empty items, unless the file
 // skips more indices than this, and could exhaust memory.
 constexpr int kMaxEmptyPadding = 1024;
-
-// Name followed by "." and an index, built in place and counted up by one
-// digit when the index follows the last: a long list then costs no
-// allocation and no number formatting per item.
-class IndexedName {
-public:
-    explicit IndexedName(std::string_view name) : text_(Concat({name, ".0"})), stem_(name.size() + 1) {}
-    std::string_view operator()(int index) {
-        if (index == index_ + 1 && index > 0) CountUp();
-        else if (index != index_) Format(index);
-        index_ = index;
-        return text_;
-    }
-
-private:
-    void Format(int index) {
-        char digits[16];
-        char* end = std::to_chars(digits, digits + sizeof digits, index).ptr;
-        text_.resize(stem_);
-        text_.append(digits, end);
-    }
-    void CountUp() {
-        for (std::size_t i = text_.size(); i-- > stem_;) {
-            if (text_[i] != '9') {
-                ++text_[i];
-                return;
-            }
-            text_[i] = '0';
-        }
-        Format(index_ + 1);
-    }
-
-    std::string text_;
-    std::size_t stem_;
-    int index_ = 0;
-};
 
 }  // namespace
 
@@ -141,10 +105,7 @@ std::string DOveVA::Fenced(std::string_view text) const {
     return std::string(text);
 }
 
-std::string DOveVA::ReadFencedString(std::string_view section, std::string_view ident,
-                                     std::string_view def) {
-    if (fence_ == fnNone) return iniFile_->ReadString(section, ident, def);  // nothing to add or take off
-    std::string s = iniFile_->ReadString(section, ident, Fenced(def));
+std::string_view DOveVA::Unfenced(std::string_view s) const {
     if (s.size() >= 2) {
         bool quotes = fence_ == fnDoubleQuote || fence_ == fnVer11Mode;
         bool corners = fence_ == fnParenthesis || fence_ == fnVer11Mode;
@@ -153,6 +114,12 @@ std::string DOveVA::ReadFencedString(std::string_view section, std::string_view 
             s = s.substr(1, s.size() - 2);
     }
     return s;
+}
+
+std::string DOveVA::ReadFencedString(std::string_view section, std::string_view ident,
+                                     std::string_view def) {
+    if (fence_ == fnNone) return iniFile_->ReadString(section, ident, def);  // nothing to add or take off
+    return std::string(Unfenced(iniFile_->ReadString(section, ident, Fenced(def))));
 }
 
 void DOveVA::WriteFencedString(std::string_view section, std::string_view ident,
@@ -167,22 +134,25 @@ void DOveVA::ReadStrings(std::string_view section, std::string_view name, TStrin
         count, 0LL + list.Count() + iniFile_->KeyCount(section) + kMaxEmptyPadding));
     TStringList items;
     items.Reserve(std::max(count, 0));
-    IndexedName key(name);
-    for (int i = 0; i < count; ++i)
-        items.Add(ReadFencedString(section, key(i),
-                                   i < list.Count() ? std::string_view(list.Get(i)) : std::string_view()));
-    list.Assign(items);
+    // Each item as ReadFencedString reads it: a default fenced for the
+    // store comes back unfenced as it was, so only stored text is unfenced.
+    iniFile_->ReadList(section, name, count, [&](int i, std::optional<std::string_view> stored) {
+        if (stored) items.Add(std::string(Unfenced(*stored)));
+        else items.Add(i < list.Count() ? list.Get(i) : std::string());
+    });
+    list.Assign(std::move(items));
 }
 
 void DOveVA::WriteStrings(std::string_view section, std::string_view name, const TStrings& list) {
     // One save for the whole list, and none of it if any item is refused.
     iniFile_->Update([&] {
         WriteInteger(section, Concat({name, ".Count"}), list.Count());
-        std::size_t bytes = 0;  // each line: name, '.', up to 11 digits, '=', quotes, CR LF
-        for (int i = 0, n = list.Count(); i < n; ++i) bytes += name.size() + 16 + list.Get(i).size();
-        iniFile_->Reserve(section, list.Count(), bytes);
-        IndexedName key(name);
-        for (int i = 0, n = list.Count(); i < n; ++i) WriteFencedString(section, key(i), list.Get(i));
+        std::string fenced;
+        iniFile_->WriteList(section, name, list.Count(), [&](int i) -> std::string_view {
+            if (fence_ == fnNone) return list.Get(i);
+            fenced = Fenced(list.Get(i));
+            return fenced;
+        });
     });
 }
 

@@ -53,6 +53,8 @@ public:
 
 private:
     std::string Fenced(std::string_view text) const;
+    // text without the pair of fence characters that the present mode takes off.
+    std::string_view Unfenced(std::string_view text) const;
 
     bool fenceNotSet_ = true;
     std::unique_ptr<TIniFile> iniFile_;

@@ -10,6 +10,8 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -172,7 +174,7 @@ TEST(IniRead, LookupsInAnyOrderAgreeWithAPlainScan) {
     for (int step = 0; step < 400; ++step) {
         std::string section = sections[pick(4)];
         if (pick(8) == 0) {
-            ini.WriteString(section, name(), "w" + std::to_string(step));
+            ini.WriteString(section, name(), Numbered("w", static_cast<std::size_t>(step)));
             file = folder.Get("scan.ini").value_or("");
             continue;
         }
@@ -182,6 +184,45 @@ TEST(IniRead, LookupsInAnyOrderAgreeWithAPlainScan) {
             EXPECT_EQ(ini.ReadString(section, key, kAbsent), FirstValue(file, section, key))
                 << "step " << step << ": [" << section << "] " << key;
         }
+    }
+}
+
+TEST(IniRead, AListReadsAsItsKeysOneByOne) {
+    struct Case {
+        const char* what;
+        std::string file;
+        std::string section, name;
+        int count;
+    } cases[] = {
+        {"in order", "[L]\r\nN.Count=3\r\nN.0=a\r\nN.1=\"b\"\r\nN.2= c \r\n", "L", "N", 4},
+        {"gaps", "[L]\r\nN.0=a\r\nN.2=c\r\n", "L", "N", 4},
+        {"out of order", "[L]\r\nN.2=c\r\nN.0=a\r\nN.1=b\r\n", "L", "N", 3},
+        {"a later key first, in other case", "[L]\r\nn.1=first\r\nN.0=a\r\nN.1=b\r\n", "L", "N", 2},
+        {"a key that repeats", "[L]\r\nN.0=a\r\nn.0=dup\r\nN.1=b\r\nN.1=dup\r\n", "L", "N", 2},
+        {"entries without =", "[L]\r\nN.0\r\nN.0=hidden\r\nN.1=b\r\n", "L", "N", 2},
+        {"look-alikes between", "[L]\r\nN.01=z\r\nN.=e\r\nM.0=m\r\nN.0a=x\r\nN.0=a\r\n", "L", "N", 2},
+        {"the first of repeated sections", "[L]\r\nN.1=b\r\n[M]\r\n[l]\r\nN.0=a\r\n", "L", "N", 2},
+        {"blanks and case", "[ l ]\r\n  n.0 = a \r\n", " L\t", "\tN", 1},
+        {"before any header", "N.0=a\r\n[L]\r\nN.1=b\r\n", "", "N", 2},
+        {"no such section", "[L]\r\nN.0=a\r\n", "M", "N", 1},
+        {"no file", "", "L", "N", 1},
+        {"no items", "[L]\r\nN.0=a\r\n", "L", "N", 0},
+        {"Shift-JIS names", "[\x95\\]\r\n\x83\x5C.0=\x95\x5C\r\n", "\x95\\", "\x83\x5C", 1},
+    };
+    IniFolder folder;
+    for (const auto& c : cases) {
+        folder.Put("list.ini", c.file);
+        TIniFile ini(folder.Path("list.ini"));
+        std::vector<std::string> read;
+        ini.ReadList(c.section, c.name, c.count, [&](int i, std::optional<std::string_view> value) {
+            EXPECT_EQ(i, static_cast<int>(read.size())) << c.what << ": in order";
+            read.push_back(value ? std::string(*value) : kAbsent);
+        });
+        TIniFile fresh(folder.Path("list.ini"));
+        std::vector<std::string> expected;
+        for (int i = 0; i < c.count; ++i)
+            expected.push_back(fresh.ReadString(c.section, c.name + "." + std::to_string(i), kAbsent));
+        EXPECT_EQ(read, expected) << c.what;
     }
 }
 

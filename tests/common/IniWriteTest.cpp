@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -221,6 +223,91 @@ TEST(IniWrite, UpdateWritesAllOrNothing) {
                  EConvertError);
     EXPECT_EQ(folder.Get("batch.ini"), "[s]\r\nk=old\r\na=1\r\nb=2\r\n");
     EXPECT_EQ(ini.ReadString("s", "k", ""), "old") << "the batch's first write is dropped too";
+}
+
+struct ListCase {
+    const char* what;
+    std::string file;
+    std::string section, name;
+    std::vector<std::string> values;
+};
+
+// The list written at once, and key by key in one batch, from the same file.
+void ExpectListWrittenAsKeyByKey(const ListCase& c) {
+    IniFolder folder;
+    auto key = [&](std::size_t i) { return c.name + "." + std::to_string(i); };
+    auto count = static_cast<int>(c.values.size());
+    folder.Put("keys.ini", c.file);
+    TIniFile keys(folder.Path("keys.ini"));
+    std::string keysRefused = "<written>";
+    try {
+        keys.Update([&] {
+            for (std::size_t i = 0; i < c.values.size(); ++i) keys.WriteString(c.section, key(i), c.values[i]);
+        });
+    } catch (const EConvertError& e) {
+        keysRefused = e.Message();
+    }
+    folder.Put("list.ini", c.file);
+    TIniFile list(folder.Path("list.ini"));
+    std::string listRefused = "<written>";
+    try {
+        list.WriteList(c.section, c.name, count, [&](int i) { return std::string_view(c.values[i]); });
+    } catch (const EConvertError& e) {
+        listRefused = e.Message();
+    }
+    auto inFolder = [&](std::string message, const char* file) {
+        std::size_t at = message.find(folder.Path(file));
+        return at == std::string::npos ? message : message.replace(at, folder.Path(file).size(), "<path>");
+    };
+    EXPECT_EQ(inFolder(listRefused, "list.ini"), inFolder(keysRefused, "keys.ini")) << c.what;
+    EXPECT_EQ(Hex(folder.Get("list.ini").value_or("<none>")), Hex(folder.Get("keys.ini").value_or("<none>")))
+        << c.what;
+    for (std::size_t i = 0; i < c.values.size(); ++i)
+        EXPECT_EQ(list.ReadString(c.section, key(i), "<absent>"), keys.ReadString(c.section, key(i), "<absent>"))
+            << c.what << ": " << key(i);
+    EXPECT_EQ(list.KeyCount(c.section), keys.KeyCount(c.section)) << c.what;
+    // The sections after the list's are where they were.
+    for (TIniFile* ini : {&keys, &list}) {
+        ini->WriteString("M", "m", ini->ReadString("M", "m", "") + "+");
+        if (keysRefused == "<written>") ini->WriteString(c.section, "after", "1");
+    }
+    EXPECT_EQ(Hex(folder.Get("list.ini").value_or("<none>")), Hex(folder.Get("keys.ini").value_or("<none>")))
+        << c.what << ", written to afterwards";
+}
+
+TEST(IniWrite, AListIsWrittenAsItsKeysOneAfterTheOtherWould) {
+    const ListCase cases[] = {
+        {"a new file", "", "L", "N", {"a", "b", "c"}},
+        {"no items", "[L]\r\nN.0=old\r\n", "L", "N", {}},
+        {"a section that ends in blank lines, before another",
+         "[L]\r\nother=1\r\n\r\n\r\n[M]\r\nm=1\r\n", "L", "N", {"a", "b"}},
+        {"the keys there in order, some values the same",
+         "[L]\r\nN.0=a\r\nN.1=old\r\nN.2=c\r\n[M]\r\n", "L", "N", {"a", "b", "c", "d"}},
+        {"a shorter list over a longer one", "[L]\r\nN.0=a\r\nN.1=b\r\nN.2=c\r\n", "L", "N", {"x"}},
+        {"keys out of order", "[L]\r\nN.2=c\r\nN.0=a\r\nx=1\r\n", "L", "N", {"0", "1", "2", "3"}},
+        {"a later key first, in other case", "[L]\r\nn.1=first\r\nN.0=a\r\nN.1=b\r\n", "L", "N", {"x", "y"}},
+        {"a key that repeats in other case", "[L]\r\nN.0=a\r\nn.0=dup\r\nN.1=b\r\n", "L", "N", {"x", "y"}},
+        {"an entry without =", "[L]\r\nN.0\r\nN.0=hidden\r\n", "L", "N", {"x", "y"}},
+        {"keys among others and look-alikes",
+         "[L]\r\nN.Count=2\r\nN.0=a\r\nN.01=z\r\nM.1=m\r\nN.1=b\r\nN.=e\r\n", "L", "N", {"x", "y", "z"}},
+        {"blanks around the names", "[ L ]\r\n  N.0 = a \r\n", " L\t", "\tN", {"x", "y"}},
+        {"names in other case", "[l]\r\nn.0=a\r\n", "L", "N", {"a", "b"}},
+        {"the first of repeated sections", "[L]\r\nN.1=b\r\n[M]\r\n[l]\r\nN.0=a\r\n", "L", "N", {"x", "y"}},
+        {"keys before any header", "N.0=a\r\n[L]\r\n", "", "N", {"x", "y"}},
+        {"a last line without a break", "[L]\r\nN.0=a", "L", "N", {"a", "b"}},
+        {"values that need quotes, and the empty one", "[L]\r\nN.1=\"\"\r\n", "L", "N",
+         {" a ", "", "\"q\"", "'", "\t"}},
+        {"Shift-JIS names and values", "", "\x95\\", "\x83\x5C", {"\x95\x5C", "\x83\x41"}},
+        {"more than one carry of the digits", "", "L", "N", std::vector<std::string>(1001, "v")},
+        {"a refused value: the first one refused is told", "[L]\r\nN.0=a\r\n", "L", "N",
+         {"x", "two\r\nlines", "v\x83"}},
+        {"a value ending in a lead byte", "", "L", "N", {"x", "v\x83"}},
+        {"a name that reads as a header with a value", "", "L", "[N", {"x", "y]"}},
+        {"a name refused whatever the value", "", "L", "N=", {"x"}},
+        {"a section refused", "", "L\n", "N", {"x"}},
+        {"a name ending in a lead byte", "", "L", "\x83", {"x"}},
+    };
+    for (const auto& c : cases) ExpectListWrittenAsKeyByKey(c);
 }
 
 TEST(IniWrite, KeepsTheEncodingOfAFileWithAByteOrderMark) {

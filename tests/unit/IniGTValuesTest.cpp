@@ -169,6 +169,41 @@ TEST(IniGTList, ReadFollowsTheStoredCountWithTheListsItemsAsDefaults) {
     }
 }
 
+TEST(IniGTList, ItemsAndTheirDefaultsReadAsReadFencedStringReadsThem) {
+    const std::string q = "\"";
+    const std::string file = "[L]\r\nN.Count=5\r\nN.0=" + q + "a" + q + "\r\nN.1=" + kOpen + "b" + kClose +
+                             "\r\nN.3=" + q + q + "\r\nN.4=" + kOpen + "\r\n";
+    const std::vector<std::string> before = {"d0", "d1", q + "d2" + q};
+    for (DOveVAFence fence : {fnDoubleQuote, fnParenthesis, fnVer11Mode, fnNone}) {
+        Fake().files[kPath] = file;
+        std::vector<std::string> expected;
+        auto single = Bound(fence);
+        for (int i = 0; i < 5; ++i)
+            expected.push_back(single->ReadFencedString("L", "N." + std::to_string(i),
+                                                        i < 3 ? before[i] : std::string()));
+        TStringList list;
+        for (const auto& s : before) list.Add(s);
+        Bound(fence)->ReadStrings("L", "N", list);
+        EXPECT_EQ(Items(list), expected) << FenceName(fence);
+    }
+}
+
+TEST(IniGTList, ItemsAreWrittenAsWriteFencedStringWritesThem) {
+    const TStringList list{"a", "", "\"q\"", kOpen + "b" + kClose, " c "};
+    for (DOveVAFence fence : {fnDoubleQuote, fnParenthesis, fnVer11Mode, fnNone}) {
+        Fake().files.clear();
+        auto single = Bound(fence);
+        single->IniFile().Update([&] {
+            single->WriteInteger("L", "N.Count", list.Count());
+            for (int i = 0; i < list.Count(); ++i) single->WriteFencedString("L", "N." + std::to_string(i), list[i]);
+        });
+        const std::string expected = Fake().files[kPath];
+        Fake().files.clear();
+        Bound(fence)->WriteStrings("L", "N", list);
+        EXPECT_EQ(Hex(Fake().files[kPath]), Hex(expected)) << FenceName(fence);
+    }
+}
+
 TEST(IniGTList, AnAbsurdCountReturnsQuicklyWithTheItemsThereAre) {
     Fake().files[kPath] = "[L]\r\nN.Count=2147483647\r\nN.0=x\r\nN.1=y\r\n";
     auto ini = Bound(fnNone);
