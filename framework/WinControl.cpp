@@ -51,12 +51,17 @@ void TWinControl::CreateParams(platform::WindowSpec& spec) {
 void TWinControl::CreateHandle() {
     platform::WindowSpec spec;
     CreateParams(spec);
+    // Shown only once its children have windows: the system activates a form
+    // as it shows it, and the activation must find the control to focus.
+    bool show = spec.visible;
+    spec.visible = false;
     native_ = CreateNative(spec);
     NativeMoved(native_->GetBounds());  // the system may have placed it
     HandleCreated();
     // Windowed children that were made before us get their windows now.
     for (TControl* c : controls_)
         if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->native_) w->CreateHandle();
+    if (show) native_->SetVisible(true);
 }
 
 std::unique_ptr<platform::NativeWindow> TWinControl::CreateNative(const platform::WindowSpec& spec) {

@@ -100,6 +100,9 @@ struct FakeState {
     std::vector<HelpCall> helpCalls;
     std::vector<MenuCall> menuCalls;
     std::vector<Handle> foregroundCalls;
+    // The active window, as the system keeps it: showing a hidden form
+    // activates it, and so does SetForegroundWindow of another window.
+    Handle activeWindow = 0;
     std::vector<int> cursorShapes;
     std::vector<DualListTexts> dualListCalls;
     std::vector<Handle> dualListOwners;  // the owner window of each of those calls
@@ -208,6 +211,8 @@ private:
     // The edit's own reaction to a key or character nobody consumed.
     void EditDefault(FakeComboBox& combo, const Message& message);
     bool RunWake();
+    // Makes the window the active one; WM_ACTIVATE only if it was not already.
+    void Activate(Handle window);
 
     std::map<Handle, FakeWindow*> windows_;
     Handle nextHandle_ = 0x1000;

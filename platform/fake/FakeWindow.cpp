@@ -42,7 +42,10 @@ FakeWindow::FakeWindow(FakePlatform& platform, Handle handle, const WindowSpec& 
     if (visible) ++showCount;
 }
 
-FakeWindow::~FakeWindow() { platform_.windows_.erase(handle_); }
+FakeWindow::~FakeWindow() {
+    if (platform_.activeWindow == handle_) platform_.activeWindow = 0;
+    platform_.windows_.erase(handle_);
+}
 
 std::vector<std::string> FakeWindow::PaintTexts() {
     RecordingCanvas canvas;
@@ -66,8 +69,12 @@ void FakeWindow::SetBounds(const Rect& r) {
 }
 
 void FakeWindow::SetVisible(bool v) {
+    bool shown = v && !visible;
     visible = v;
     if (v) ++showCount;
+    if (spec.kind != WindowKind::Form) return;
+    if (shown) platform_.Activate(handle_);
+    else if (!v && platform_.activeWindow == handle_) platform_.activeWindow = 0;
 }
 
 Point FakeWindow::ClientOrigin() const {

@@ -18,6 +18,8 @@ std::unique_ptr<NativeWindow> FakePlatform::CreateNativeWindow(const WindowSpec&
     nextHandle_ += 4;
     auto window = std::make_unique<FakeNative<NativeWindow>>(*this, handle, spec, sink);
     windows_[handle] = window.get();
+    // Made visible, a form is activated before its maker has it in hand.
+    if (spec.kind == WindowKind::Form && spec.visible) Activate(handle);
     return window;
 }
 
@@ -69,8 +71,14 @@ std::intptr_t FakePlatform::Send(Handle window, std::uint32_t msg, std::uintptr_
 bool FakePlatform::SetForegroundWindow(Handle window) {
     foregroundCalls.push_back(window);
     if (!foregroundAnswer) return false;
-    Deliver(window, kActivate, 1, 0);  // the window is activated, as the system would
+    Activate(window);
     return true;
+}
+
+void FakePlatform::Activate(Handle window) {
+    if (activeWindow == window) return;
+    activeWindow = window;
+    Deliver(window, kActivate, 1, 0);
 }
 
 Size FakePlatform::MeasureText(const FontSpec& font, const std::string& text) {

@@ -90,7 +90,10 @@ protected:
         return files;
     }
     std::vector<std::string> Keywords() const { return Form1->cbxKanjiList->Items().ToVector(); }
-    bool KeywordWindowShown() const { return Fake().Window(Form1->Handle())->visible; }
+    // Asks without making the window: the program makes it at its first showing.
+    bool KeywordWindowShown() const {
+        return Form1->HandleAllocated() && Fake().Window(Form1->Handle())->visible;
+    }
     std::string Settings() const {
         auto it = Fake().files.find(kSettings);
         return it == Fake().files.end() ? std::string() : it->second;
