@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace platform::win32 {
 namespace {
 
@@ -105,6 +107,7 @@ public:
         hwnd_ = CreateWindowExA(styles.exStyle, ClassName(kind_), spec.caption.c_str(), styles.style, x, y,
                                 w, h, reinterpret_cast<HWND>(spec.parent), nullptr, GetModuleHandleA(nullptr),
                                 this);
+        if (hwnd_ && kind_ == WindowKind::Form && spec.defaultPosition) KeepDesignedIfUnplaced(spec.bounds);
     }
 
     ~Win32Window() override {
@@ -217,6 +220,20 @@ public:
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
 
 private:
+    // Windows cascades default positions away from the screen's corner; a
+    // form left at 0,0 got no choice (Wine without a window manager), and
+    // there it would cover the tray. It keeps its designed place instead,
+    // moved into the work area.
+    void KeepDesignedIfUnplaced(const Rect& designed) {
+        RECT r{}, work{};
+        GetWindowRect(hwnd_, &r);
+        if (r.left != 0 || r.top != 0) return;
+        if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return;
+        LONG x = std::max(work.left, std::min<LONG>(designed.left, work.right - (r.right - r.left)));
+        LONG y = std::max(work.top, std::min<LONG>(designed.top, work.bottom - (r.bottom - r.top)));
+        SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
     HWND hwnd_ = nullptr;
     WindowKind kind_;
     WindowSink* sink_;
