@@ -39,68 +39,94 @@ void TStrings::IndexError(int index) {
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-TStringList::TStringList(std::initializer_list<std::string> items) {
-    items_.reserve(items.size());
-    for (const auto& s : items) items_.push_back({s});
-}
+TStringList::TStringList(std::initializer_list<std::string> items)
+    : texts_(items), objects_(items.size()) {}
 
-const TStringList::Item& TStringList::At(int index) const {
+TStringList::TStringList(std::vector<std::string> items)
+    : texts_(std::move(items)), objects_(texts_.size()) {}
+
+void TStringList::Check(int index) const {
     if (index < 0 || index >= Count()) IndexError(index);
-    return items_[index];
 }
 
-TStringList::Item& TStringList::At(int index) {
-    if (index < 0 || index >= Count()) IndexError(index);
-    return items_[index];
+const std::string& TStringList::Get(int index) const {
+    Check(index);
+    return texts_[index];
 }
 
-const std::string& TStringList::Get(int index) const { return At(index).text; }
 void TStringList::Put(int index, std::string s) {
-    At(index).text = std::move(s);
+    Check(index);
+    texts_[index] = std::move(s);
     Changed();
 }
 
-void* TStringList::Object(int index) const { return At(index).object; }
+void* TStringList::Object(int index) const {
+    Check(index);
+    return objects_[index];
+}
 
 void TStringList::PutObject(int index, void* object) {
-    At(index).object = object;
+    Check(index);
+    objects_[index] = object;
     Changed();
 }
 
 void TStringList::Insert(int index, std::string s, void* object) {
     if (index < 0 || index > Count()) IndexError(index);
-    items_.insert(items_.begin() + index, Item{std::move(s), object});
+    texts_.insert(texts_.begin() + index, std::move(s));
+    try {
+        objects_.insert(objects_.begin() + index, object);
+    } catch (...) {
+        texts_.erase(texts_.begin() + index);  // the two stay side by side
+        throw;
+    }
     Changed();
 }
 
 void TStringList::Delete(int index) {
-    At(index);
-    items_.erase(items_.begin() + index);
+    Check(index);
+    texts_.erase(texts_.begin() + index);
+    objects_.erase(objects_.begin() + index);
     Changed();
 }
 
 void TStringList::Clear() {
-    items_.clear();
+    texts_.clear();
+    objects_.clear();
     Changed();
+}
+
+void TStringList::Reserve(int capacity) {
+    texts_.reserve(capacity);
+    objects_.reserve(capacity);
 }
 
 void TStringList::Assign(const TStrings& source) {
     if (&source == this) return;
     Changed();
+    std::vector<std::string> texts;
+    std::vector<void*> objects;
     if (auto* list = dynamic_cast<const TStringList*>(&source)) {
-        items_ = list->items_;  // one copy, storage reserved in one go
-        return;
+        texts = list->texts_;  // one copy, storage reserved in one go
+        objects = list->objects_;
+    } else {
+        texts.reserve(source.Count());
+        objects.reserve(source.Count());
+        for (int i = 0, n = source.Count(); i < n; ++i) {
+            texts.push_back(source.Get(i));
+            objects.push_back(source.Object(i));
+        }
     }
-    items_.clear();
-    items_.reserve(source.Count());
-    for (int i = 0, n = source.Count(); i < n; ++i)
-        items_.push_back({source.Get(i), source.Object(i)});
+    texts_.swap(texts);  // both or, on a failure above, neither
+    objects_.swap(objects);
 }
 
 void TStringList::Assign(TStringList&& source) {
     if (&source == this) return;
     Changed();
-    items_ = std::move(source.items_);
-    source.items_.clear();
+    texts_ = std::move(source.texts_);
+    objects_ = std::move(source.objects_);
+    source.texts_.clear();
+    source.objects_.clear();
     source.Changed();
 }

@@ -61,13 +61,15 @@ class TStringList : public TStrings {
 public:
     TStringList() = default;
     TStringList(std::initializer_list<std::string> items);
-    TStringList(const TStringList& other) : TStrings(), items_(other.items_) {}
+    // The items taken over, without objects.
+    explicit TStringList(std::vector<std::string> items);
+    TStringList(const TStringList& other) : TStrings(), texts_(other.texts_), objects_(other.objects_) {}
     TStringList& operator=(const TStringList& other) {
         Assign(other);
         return *this;
     }
 
-    int Count() const override { return static_cast<int>(items_.size()); }
+    int Count() const override { return static_cast<int>(texts_.size()); }
     const std::string& Get(int index) const override;
     void Put(int index, std::string s) override;
     void* Object(int index) const override;
@@ -78,15 +80,12 @@ public:
     void Assign(const TStrings& source) override;
     void Assign(TStringList&& source) override;
 
-    void Reserve(int capacity) { items_.reserve(capacity); }
+    void Reserve(int capacity);
 
 private:
-    struct Item {
-        std::string text;
-        void* object = nullptr;
-    };
-    const Item& At(int index) const;
-    Item& At(int index);
+    void Check(int index) const;
 
-    std::vector<Item> items_;
+    // Side by side, so that a list of texts alone is taken over whole.
+    std::vector<std::string> texts_;
+    std::vector<void*> objects_;
 };

@@ -64,6 +64,19 @@ TEST(StringList, AssignFromATemporaryTakesItsItemsAndObjects) {
     EXPECT_EQ(other.Count(), 0);
 }
 
+TEST(StringList, MadeFromTextsHasThemWithoutObjects) {
+    int a = 1;
+    TStringList list(std::vector<std::string>{"x", "y"});
+    ASSERT_EQ(list.ToVector(), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(list.Object(0), nullptr);
+    EXPECT_EQ(list.Object(1), nullptr);
+    list.Insert(1, "z", &a);
+    list.Delete(0);
+    EXPECT_EQ(list.ToVector(), (std::vector<std::string>{"z", "y"}));
+    EXPECT_EQ(list.Object(0), &a) << "objects move with their items";
+    EXPECT_EQ(list.Object(1), nullptr);
+}
+
 TEST(StringList, IndicesOutsideTheListRaise) {
     TStringList list{"a"};
     EXPECT_THROW(list.Get(1), EListError);
