@@ -66,13 +66,13 @@ std::string_view IniDocument::ValueOf(const Line& line) const {
 }
 
 IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size,
-                                        Break lineBreak) const {
+                                        Break lineBreak, bool mayHoldNul) const {
     Line line;
     line.offset = offset;
     line.size = size;
     line.lineBreak = lineBreak;
     std::string_view text = TextOf(line);
-    ini::ParsedLine parsed = ini::ParseLine(text, leadBytes_);
+    ini::ParsedLine parsed = ini::ParseLine(text, leadBytes_, mayHoldNul);
     line.kind = parsed.kind;
     line.mark = static_cast<std::uint32_t>(parsed.mark);
     if (parsed.kind == ini::ParsedLine::Key) {
@@ -116,6 +116,8 @@ IniDocument::IniDocument(std::string text) : store_(std::move(text)) {
     sections_.emplace_back();
     const char* const begin = store_.data();
     const char* const end = begin + store_.size();
+    // One search of the whole text spares most files one per line.
+    const bool holdsNul = std::memchr(begin, '\0', store_.size()) != nullptr;
     // The next CR and LF, each searched for again only once passed, so that
     // files with one kind of break alone are scanned once.
     const char* cr = nullptr;
@@ -131,7 +133,7 @@ IniDocument::IniDocument(std::string text) : store_(std::move(text)) {
                           : stop + 1 == lf ? Break::CrLf
                                            : Break::Cr;
         Line line = ParsedAt(static_cast<std::uint32_t>(p - begin),
-                             static_cast<std::uint32_t>(stop - p), lineBreak);
+                             static_cast<std::uint32_t>(stop - p), lineBreak, holdsNul);
         bool header = line.kind == ini::ParsedLine::Header;
         if (header) {
             sections_.back().end = static_cast<std::uint32_t>(lines_.size());
@@ -342,11 +344,11 @@ void IniDocument::WalkList(Section& section, std::string_view stem, int count, E
     bool inOrder = true;
     for (std::uint32_t at = section.first; at < section.end && i < count; ++at) {
         if (!Named(lines_[at])) continue;
-        std::string_view name = NameOf(lines_[at]);
-        if (ini::SameName(name, key(i), leadBytes_)) {
+        std::string_view name = NameOf(lines_[at]), next = key(i);
+        if (ini::SameName(name, next, leadBytes_)) {
             lines_[at].flags |= kFirstOfName;
             section.hint = at - section.first + 1;
-            each(i, key(i), static_cast<std::int64_t>(at - section.first));
+            each(i, next, static_cast<std::int64_t>(at - section.first));
             ++i;
         } else if (MayBeListKey(name, stem)) {
             inOrder = false;
@@ -416,8 +418,8 @@ bool IniDocument::Contiguous() const {
                                      : line.lineBreak == Break::Lf ? "\n"
                                      : line.lineBreak == Break::Cr ? "\r"
                                                                    : "";
-        if (store_.compare(at, lineBreak.size(), lineBreak) != 0) return false;
-        at += lineBreak.size();
+        for (char c : lineBreak)  // one or two bytes: no call to compare them
+            if (at == store_.size() || store_[at++] != c) return false;
     }
     return at == store_.size();
 }

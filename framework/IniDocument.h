@@ -123,7 +123,7 @@ private:
         return line.kind == ini::ParsedLine::Key || line.kind == ini::ParsedLine::Bare;
     }
 
-    Line ParsedAt(std::uint32_t offset, std::uint32_t size, Break lineBreak) const;
+    Line ParsedAt(std::uint32_t offset, std::uint32_t size, Break lineBreak, bool mayHoldNul = true) const;
     // Appends name=quote value quote and a CR LF to store_, a key line whose
     // parts need no parse.
     Line AppendKeyLine(std::string_view name, std::string_view quote, std::string_view value);

@@ -37,22 +37,24 @@ std::uint64_t LoadShort(const char* p, std::size_t n) {
     return w;
 }
 
-constexpr bool HasZeroByte(std::uint64_t w) { return ((w - kOnes) & ~w & kHigh) != 0; }
+// Whether a byte of w is below n (at most 0x80).
+constexpr bool HasByteBelow(std::uint64_t w, unsigned n) { return ((w - kOnes * n) & ~w & kHigh) != 0; }
+constexpr bool HasZeroByte(std::uint64_t w) { return HasByteBelow(w, 1); }
 
-// Whether s holds a CR, an LF or a NUL, or, with equals, an '='; eight bytes at a time.
-bool HoldsBreak(std::string_view s, bool equals) {
-    auto any = [equals](std::uint64_t w) {
-        return HasZeroByte(w) || HasZeroByte(w ^ kOnes * '\r') || HasZeroByte(w ^ kOnes * '\n') ||
-               (equals && HasZeroByte(w ^ kOnes * '='));
-    };
-    if (s.size() < 8) {
-        for (char c : s)
-            if (c == '\0' || c == '\r' || c == '\n' || (equals && c == '=')) return true;
-        return false;
-    }
+// Whether a byte of s is below n (at most 0x80); eight bytes at a time.
+bool HasByteBelow(std::string_view s, unsigned n) {
+    if (s.size() < 8)
+        return std::any_of(s.begin(), s.end(), [n](char c) { return static_cast<unsigned char>(c) < n; });
     for (std::size_t i = 0; i + 8 <= s.size(); i += 8)
-        if (any(Load8(s.data() + i))) return true;
-    return any(Load8(s.data() + s.size() - 8));  // the last bytes, some seen twice
+        if (HasByteBelow(Load8(s.data() + i), n)) return true;
+    return HasByteBelow(Load8(s.data() + s.size() - 8), n);  // the last bytes, some seen twice
+}
+
+// Whether s holds a CR, an LF or a NUL. All three lie below 0x0E, which few
+// bytes of text do: most strings pass that test and need no other.
+bool HoldsBreak(std::string_view s) {
+    return HasByteBelow(s, 0x0E) &&
+           std::any_of(s.begin(), s.end(), [](char c) { return c == '\0' || c == '\r' || c == '\n'; });
 }
 
 // Whether s holds c where a character starts.
@@ -161,7 +163,7 @@ void NumberedName::CountUp() {
     Format(index_ + 1);
 }
 
-ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes) {
+ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes, bool mayHoldNul) {
     std::size_t start = 0;
     while (start < line.size() && IsBlank(line[start])) ++start;
     if (start == line.size()) return {};
@@ -177,7 +179,7 @@ ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes) {
     }
     std::size_t eq = line.find('=', start);  // '=' is never a trail byte
     if (eq == std::string_view::npos) return {ParsedLine::Bare, BareName(line), {}, 0};
-    if (line.find('\0') == std::string_view::npos)  // as most lines: nothing to cut
+    if (!mayHoldNul || line.find('\0') == std::string_view::npos)  // as most lines: nothing to cut
         return {ParsedLine::Key, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), eq};
     return {ParsedLine::Key, KeyName(line, eq), KeyValue(line, eq), eq};
 }
@@ -243,10 +245,8 @@ constexpr const char* kHeader = "キー名がセクション名と読まれま�
 
 const char* WhyUnwritable(std::string_view section, std::string_view key, std::string_view value,
                           const LeadBytes& leadBytes) {
-    bool keyStops = HoldsBreak(key, true);  // a break or an '=', told apart below
-    if (HoldsBreak(section, false) || HoldsBreak(value, false) || (keyStops && HoldsBreak(key, false)))
-        return kBreak;
-    if (keyStops) return kEquals;
+    if (HoldsBreak(section) || HoldsBreak(value) || HoldsBreak(key)) return kBreak;
+    if (key.find('=') != std::string_view::npos) return kEquals;
     if (EndsInsideCharacter(section, leadBytes) || EndsInsideCharacter(key, leadBytes) ||
         EndsInsideCharacter(value, leadBytes))
         return kHalfCharacter;
@@ -260,7 +260,7 @@ const char* WhyUnwritable(std::string_view section, std::string_view key, std::s
 const char* WhyUnwritableValue(std::string_view key, std::string_view value,
                                const LeadBytes& leadBytes) {
     // WhyUnwritable's tests of the value, in its order; those of the names passed.
-    if (HoldsBreak(value, false)) return kBreak;
+    if (HoldsBreak(value)) return kBreak;
     if (EndsInsideCharacter(value, leadBytes)) return kHalfCharacter;
     if (key.starts_with('[') && HoldsCharacter(value, ']', leadBytes)) return kHeader;
     return nullptr;

@@ -86,8 +86,9 @@ struct ParsedLine {
     std::string_view value;  // raw, unquoted later, for Key lines
     std::size_t mark = 0;    // in line: the first '=' of a Key, the closing ']' of a Header
 };
-// A line without its line break. The views point into line.
-ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes);
+// A line without its line break. The views point into line. A caller that
+// knows the line holds no NUL byte says so, sparing the search for one.
+ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes, bool mayHoldNul = true);
 // The name or value of a line, from its kind and mark alone.
 std::string_view HeaderName(std::string_view line, std::size_t close);
 std::string_view KeyName(std::string_view line, std::size_t eq);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -132,15 +133,15 @@ void DOveVA::ReadStrings(std::string_view section, std::string_view name, TStrin
     int count = ReadInteger(section, Concat({name, ".Count"}), list.Count());
     count = static_cast<int>(std::min<long long>(
         count, 0LL + list.Count() + iniFile_->KeyCount(section) + kMaxEmptyPadding));
-    TStringList items;
-    items.Reserve(std::max(count, 0));
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(std::max(count, 0)));
     // Each item as ReadFencedString reads it: a default fenced for the
     // store comes back unfenced as it was, so only stored text is unfenced.
     iniFile_->ReadList(section, name, count, [&](int i, std::optional<std::string_view> stored) {
-        if (stored) items.Add(std::string(Unfenced(*stored)));
-        else items.Add(i < list.Count() ? list.Get(i) : std::string());
+        if (stored) items.emplace_back(Unfenced(*stored));
+        else items.push_back(i < list.Count() ? list.Get(i) : std::string());
     });
-    list.Assign(std::move(items));
+    list.Assign(TStringList(std::move(items)));
 }
 
 void DOveVA::WriteStrings(std::string_view section, std::string_view name, const TStrings& list) {
