@@ -72,11 +72,22 @@ IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size
     line.size = size;
     line.lineBreak = lineBreak;
     std::string_view text = TextOf(line);
+    // Most lines are "name=value" with nothing to trim or cut: what
+    // ParseLine makes of them is plain from the bytes around the '='.
+    std::size_t eq = text.find('=');
+    if (!mayHoldNul && eq != std::string_view::npos && eq > 0 && eq + 1 < text.size() &&
+        text.front() != '[' && !ini::IsBlank(text.front()) && !ini::IsBlank(text[eq - 1]) &&
+        !ini::IsBlank(text[eq + 1]) && !ini::IsBlank(text.back())) {
+        line.kind = ini::ParsedLine::Key;
+        line.mark = static_cast<std::uint32_t>(eq);
+        line.flags = kExactName | kExactValue;
+        return line;
+    }
     ini::ParsedLine parsed = ini::ParseLine(text, leadBytes_, mayHoldNul);
     line.kind = parsed.kind;
     line.mark = static_cast<std::uint32_t>(parsed.mark);
     if (parsed.kind == ini::ParsedLine::Key) {
-        // Most lines are "name=value" with nothing to trim or cut: no parse when asked again.
+        // Nothing to trim or cut: no parse when asked again.
         if (parsed.name.data() == text.data() && parsed.name.size() == parsed.mark)
             line.flags |= kExactName;
         if (parsed.value.data() == text.data() + parsed.mark + 1 &&
@@ -362,13 +373,14 @@ void IniDocument::FindList(std::string_view section, std::string_view stem, int 
                            const ListValue& each) {
     std::int64_t s = count > 0 ? SectionIndex(section) : -1;
     if (s < 0) {
-        for (int i = 0; i < count; ++i) each(i, std::nullopt);
+        for (int i = 0; i < count; ++i) each(i, nullptr);
         return;
     }
     Section& found = sections_[s];
     WalkList(found, ini::TrimFront(stem), count, [&](int i, std::string_view, std::int64_t line) {
         const Line* at = line >= 0 ? &lines_[found.first + line] : nullptr;
-        each(i, at && at->kind == ini::ParsedLine::Key ? std::optional(ValueOf(*at)) : std::nullopt);
+        std::string_view value = at ? ini::Unquote(ValueOf(*at)) : std::string_view();
+        each(i, at && at->kind == ini::ParsedLine::Key ? &value : nullptr);
     });
 }
 
@@ -389,7 +401,12 @@ void IniDocument::SetList(std::string_view section, std::string_view stem, int c
     WalkList(target, ini::TrimFront(stem), count, [&](int i, std::string_view key, std::int64_t line) {
         std::string_view v = value(i, key);
         if (line >= 0) return Replace(target, static_cast<std::uint32_t>(line), v);
-        if (lines_.size() == before) lines_.reserve(before + static_cast<std::uint32_t>(count - i));
+        if (lines_.size() == before) {
+            // Room for the rest of the list, its lines guessed from this one.
+            auto rest = static_cast<std::size_t>(count - i);
+            lines_.reserve(before + rest);
+            ReserveStore(rest * (key.size() + v.size() + 8));  // '=', quotes, CR LF, more digits
+        }
         lines_.push_back(AppendKeyLine(key, ini::NeedsQuotes(v) ? "\""sv : ""sv, v));
     });
     const std::uint32_t added = static_cast<std::uint32_t>(lines_.size()) - before;

@@ -37,8 +37,9 @@ public:
     // The keys of a list: stem followed by 0, 1, ... count - 1, handled in
     // that order, one pass through the section's lines while they hold the
     // keys in order.
-    // Hands each key's raw value, as Find gives it, to each.
-    using ListValue = std::function<void(int index, std::optional<std::string_view> value)>;
+    // Hands each key's value, as Find gives it but unquoted, to each;
+    // nullptr where Find gives nullopt.
+    using ListValue = std::function<void(int index, const std::string_view* value)>;
     void FindList(std::string_view section, std::string_view stem, int count, const ListValue& each);
     // Stores value(index, key) under each key, as Set one key after the other
     // would; value is asked in order, once each, and may throw, leaving the

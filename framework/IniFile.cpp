@@ -99,11 +99,8 @@ void TIniFile::Unwritable(std::string_view section, std::string_view ident, cons
 }
 
 void TIniFile::ReadList(std::string_view section, std::string_view name, int count,
-                        const std::function<void(int, std::optional<std::string_view>)>& each) {
-    Loaded().document.FindList(section, Concat({name, "."}), count,
-                               [&](int i, std::optional<std::string_view> value) {
-                                   each(i, value ? std::optional(ini::Unquote(*value)) : std::nullopt);
-                               });
+                        const std::function<void(int, const std::string_view*)>& each) {
+    Loaded().document.FindList(section, Concat({name, "."}), count, each);
 }
 
 void TIniFile::WriteList(std::string_view section, std::string_view name, int count,

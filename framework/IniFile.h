@@ -40,10 +40,10 @@ public:
 
     // The keys of a list, name followed by "." and 0, 1, ... count - 1, in
     // that order, at the cost of one pass through the section.
-    // Hands each key's text as ReadString reads it, or nullopt for a key
+    // Hands each key's text as ReadString reads it, or nullptr for a key
     // that is absent, to each.
     void ReadList(std::string_view section, std::string_view name, int count,
-                  const std::function<void(int index, std::optional<std::string_view> value)>& each);
+                  const std::function<void(int index, const std::string_view* value)>& each);
     // Writes value(index) under each key as WriteString does, the whole list
     // in one save; a value refused leaves all of it unwritten.
     void WriteList(std::string_view section, std::string_view name, int count,

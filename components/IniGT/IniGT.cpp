@@ -137,7 +137,7 @@ void DOveVA::ReadStrings(std::string_view section, std::string_view name, TStrin
     items.reserve(static_cast<std::size_t>(std::max(count, 0)));
     // Each item as ReadFencedString reads it: a default fenced for the
     // store comes back unfenced as it was, so only stored text is unfenced.
-    iniFile_->ReadList(section, name, count, [&](int i, std::optional<std::string_view> stored) {
+    iniFile_->ReadList(section, name, count, [&](int i, const std::string_view* stored) {
         if (stored) items.emplace_back(Unfenced(*stored));
         else items.push_back(i < list.Count() ? list.Get(i) : std::string());
     });

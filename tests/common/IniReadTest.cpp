@@ -57,6 +57,10 @@ TEST(IniRead, NamesCompareAsciiLettersWithoutCaseAndNothingElse) {
 TEST(IniRead, TrimsSpaceTabVtabFormFeedAndCtrlZOnly) {
     const ReadCase cases[] = {
         {"around header, key and value", "  [ Sec ]  \r\n\t key \t=\t v \t\r\n", "Sec", "key", "v"},
+        {"before the key only", "[s]\r\n\x0Bkey=v\r\n", "s", "key", "v"},
+        {"after the key only", "[s]\r\nkey \t=v\r\n", "s", "key", "v"},
+        {"before the value only", "[s]\r\nkey=\x0C v\r\n", "s", "key", "v"},
+        {"after the value only", "[s]\r\nkey=v \x1A\r\n", "s", "key", "v"},
         {"the names asked for", "[Sec]\r\nkey=v\r\n", " Sec\t", "\tkey ", "v"},
         {"vertical tab, form feed, Ctrl-Z", "[s]\r\nk=\x0B\x0C v\x1A\r\n", "s", "k", "v"},
         {"0x01 stays", "[s]\r\nk=\x01v\x01\r\n", "s", "k", "\x01v\x01"},
@@ -214,7 +218,7 @@ TEST(IniRead, AListReadsAsItsKeysOneByOne) {
         folder.Put("list.ini", c.file);
         TIniFile ini(folder.Path("list.ini"));
         std::vector<std::string> read;
-        ini.ReadList(c.section, c.name, c.count, [&](int i, std::optional<std::string_view> value) {
+        ini.ReadList(c.section, c.name, c.count, [&](int i, const std::string_view* value) {
             EXPECT_EQ(i, static_cast<int>(read.size())) << c.what << ": in order";
             read.push_back(value ? std::string(*value) : kAbsent);
         });
