@@ -34,6 +34,22 @@ hopmark_wine_start() {
     wine regedit /S "$reg" >/dev/null 2>&1
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+    hopmark_wine_serve
+}
+
+# Like hopmark_wine_start, from a copy of a prefix it made before ($1, its
+# server stopped) into $2: ~1.5 s instead of ~8 s.
+hopmark_wine_start_copy() {
+    hopmark_wine_env
+    export WINEPREFIX="$2"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    cp -a "$1" "$WINEPREFIX"
+    hopmark_wine_serve
+}
+
+# One persistent server for the prefix, with explorer and the services.
+hopmark_wine_serve() {
     wineserver -p >/dev/null 2>&1
     # Start explorer and the services up front: started later by a test, they
     # would inherit the test's output pipe and keep CTest waiting.

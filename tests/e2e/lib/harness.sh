@@ -19,6 +19,7 @@ e2e_root=$(cd "$e2e_lib/../../.." && pwd)
 source "$e2e_root/scripts/lib/wine-env.sh"
 source "$e2e_root/scripts/lib/xvfb.sh"
 source "$e2e_lib/wait.sh"
+source "$e2e_lib/expect.sh"
 source "$e2e_lib/session.sh"
 source "$e2e_lib/browser.sh"
 source "$e2e_lib/programs.sh"

@@ -63,3 +63,60 @@ e2e_screenshot() {
     import -window root "$file" || { echo "e2e: FAIL: no screenshot $file" >&2; return 1; }
     echo "$file"
 }
+
+# e2e_window_geometry ID: prints "X Y WIDTH HEIGHT" of a window, its frame
+# included (Wine draws the frame of the windows it leaves unmanaged).
+e2e_window_geometry() {
+    xdotool getwindowgeometry --shell "$1" 2>/dev/null \
+        | awk -F= '$1=="X"{x=$2} $1=="Y"{y=$2} $1=="WIDTH"{w=$2} $1=="HEIGHT"{h=$2} END{print x, y, w, h}' \
+        | grep -E '^[0-9-]+ [0-9-]+ [0-9]+ [0-9]+$' || { e2e_fail "no window $1"; return 1; }
+}
+
+# e2e_popup_menu: prints the id of the popup menu that is open: Wine opens
+# one as an untitled window with its corner at the pointer.
+e2e_popup_menu() {
+    local X Y SCREEN WINDOW id wx wy w h
+    eval "$(xdotool getmouselocation --shell)"
+    for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+        read -r wx wy w h < <(e2e_window_geometry "$id" 2>/dev/null) || continue
+        if [ "$wx" = "$X" ] && [ "$wy" = "$Y" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# e2e_wait_popup_menu [TIMEOUT]: waits for a popup menu at the pointer; prints its id.
+e2e_wait_popup_menu() {
+    e2e_wait_for "${1:-$E2E_TIMEOUT}" "a popup menu at the pointer" e2e_popup_menu_open || return 1
+    e2e_popup_menu
+}
+
+e2e_popup_menu_open() {
+    e2e_popup_menu >/dev/null
+}
+
+# e2e_wait_popup_menu_gone [TIMEOUT]: waits until no popup menu is open at the pointer.
+e2e_wait_popup_menu_gone() {
+    e2e_wait_for "${1:-$E2E_TIMEOUT}" "the popup menu to close" e2e_no_popup_menu
+}
+
+e2e_no_popup_menu() {
+    ! e2e_popup_menu_open
+}
+
+# e2e_ink X Y WIDTH HEIGHT: prints "LEFT TOP RIGHT BOTTOM" (screen
+# coordinates, right and bottom exclusive) of what is drawn in the area: the
+# pixels that differ from its corners' colour. Prints nothing for a plain area.
+e2e_ink() {
+    local x=$1 y=$2 w=$3 h=$4 box bw bh bx by
+    box=$(import -window root miff:- | convert miff:- -crop "${w}x${h}+${x}+${y}" +repage -trim \
+        -format '%@' info: 2>/dev/null) || { e2e_fail "no picture of ${w}x${h}+${x}+${y}"; return 1; }
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 0
+    bw=${BASH_REMATCH[1]} bh=${BASH_REMATCH[2]} bx=${BASH_REMATCH[3]} by=${BASH_REMATCH[4]}
+    [ "$bw" -gt 0 ] && [ "$bh" -gt 0 ] || return 0
+    # A plain area trims to its one top-left pixel.
+    [ "$bw" -eq 1 ] && [ "$bh" -eq 1 ] && [ "$bx" -eq 0 ] && [ "$by" -eq 0 ] && [ "$w" -gt 1 ] && return 0
+    echo $((x + bx)) $((y + by)) $((x + bx + bw)) $((y + by + bh))
+}

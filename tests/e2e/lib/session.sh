@@ -6,6 +6,9 @@
 : "${E2E_UNMANAGED_EXES:=}"
 # Where screenshots go; they outlive the session.
 : "${E2E_ARTIFACTS:=${TMPDIR:-/tmp}/hopmark-e2e}"
+# A prefix made by hopmark_wine_start, its server stopped, that sessions copy
+# rather than make their own (tests/e2e/run makes one for all its tests).
+: "${E2E_PREFIX_TEMPLATE:=}"
 
 # e2e_begin: starts the session and sets the EXIT trap that ends it. Sets
 # E2E_WORK (the session's folder), DISPLAY and WINEPREFIX. E2E_KEEP=1 keeps
@@ -16,7 +19,11 @@ e2e_begin() {
     trap e2e_end EXIT
     trap 'exit 130' INT TERM
     hopmark_xvfb_start || { e2e_fail "could not start Xvfb"; return 1; }
-    hopmark_wine_start "$E2E_WORK/prefix" || { e2e_fail "could not prepare the Wine prefix"; return 1; }
+    if [ -n "$E2E_PREFIX_TEMPLATE" ]; then
+        hopmark_wine_start_copy "$E2E_PREFIX_TEMPLATE" "$E2E_WORK/prefix"
+    else
+        hopmark_wine_start "$E2E_WORK/prefix"
+    fi || { e2e_fail "could not prepare the Wine prefix"; return 1; }
     e2e_browser_setup
     e2e_apply_registry
 }
