@@ -272,8 +272,10 @@ void IniDocument::ReserveStore(std::size_t size) {
 
 void IniDocument::AddSection(std::string_view name) {
     // Only the file's last line can lack a break, and the header follows it.
-    if (!lines_.empty() && lines_.back().lineBreak == Break::None)
+    if (!lines_.empty() && lines_.back().lineBreak == Break::None) {
         lines_.back().lineBreak = Break::CrLf;
+        inFileOrder_ = false;  // the store lacks that break
+    }
     auto offset = static_cast<std::uint32_t>(store_.size());
     ReserveStore(name.size() + 4);
     store_.append(1, '[').append(name).append("]\r\n");
@@ -299,6 +301,18 @@ void IniDocument::Replace(Section& section, std::uint32_t i, std::string_view va
     old = AppendKeyLine(NameOf(old), quote, value);
     old.lineBreak = lineBreak;
     ++section.valueKeys;
+    inFileOrder_ = false;
+}
+
+std::uint32_t IniDocument::NewKeyPlace(const Section& section) {
+    std::uint32_t at = section.end;
+    while (at > section.first && lines_[at - 1].kind == ini::ParsedLine::Blank) --at;
+    // Only the file's last line can lack a break, and the new line may follow it.
+    if (at > 0 && lines_[at - 1].lineBreak == Break::None) {
+        lines_[at - 1].lineBreak = Break::CrLf;
+        inFileOrder_ = false;  // the store lacks that break
+    }
+    return at;
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -318,11 +332,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         Replace(target, static_cast<std::uint32_t>(i), value);
         return;
     }
-    // After the section's last line that is not blank; only the file's last
-    // line can lack a break, and the new line may follow it.
-    std::uint32_t at = target.end;
-    while (at > target.first && lines_[at - 1].kind == ini::ParsedLine::Blank) --at;
-    if (at > 0 && lines_[at - 1].lineBreak == Break::None) lines_[at - 1].lineBreak = Break::CrLf;
+    std::uint32_t at = NewKeyPlace(target);
+    if (at != lines_.size()) inFileOrder_ = false;
     std::string_view quote = ini::NeedsQuotes(value) ? "\""sv : ""sv;
     lines_.insert(lines_.begin() + at, AppendKeyLine(key, quote, value));
     ++target.end;
@@ -384,10 +395,11 @@ void IniDocument::FindList(std::string_view section, std::string_view stem, int 
     });
 }
 
-void IniDocument::SetList(std::string_view section, std::string_view stem, int count,
-                          const ListItem& value) {
+void IniDocument::SetList(std::string_view section, std::string_view stem,
+                          std::span<const std::string_view> values) {
     using namespace std::string_view_literals;
-    if (count <= 0) return;
+    const auto count = static_cast<int>(values.size());
+    if (count == 0) return;
     section = ini::Trim(section);
     std::int64_t s = SectionIndex(section);
     if (s < 0) {
@@ -396,10 +408,10 @@ void IniDocument::SetList(std::string_view section, std::string_view stem, int c
     }
     Section& target = sections_[s];
     // New keys go to the end of lines_ first, all to be moved in one go to
-    // where Set would add each: after the section's last line that is not blank.
+    // where Set would add each.
     const std::uint32_t before = static_cast<std::uint32_t>(lines_.size());
     WalkList(target, ini::TrimFront(stem), count, [&](int i, std::string_view key, std::int64_t line) {
-        std::string_view v = value(i, key);
+        std::string_view v = values[static_cast<std::size_t>(i)];
         if (line >= 0) return Replace(target, static_cast<std::uint32_t>(line), v);
         if (lines_.size() == before) {
             // Room for the rest of the list, its lines guessed from this one.
@@ -411,9 +423,8 @@ void IniDocument::SetList(std::string_view section, std::string_view stem, int c
     });
     const std::uint32_t added = static_cast<std::uint32_t>(lines_.size()) - before;
     if (added == 0) return;
-    std::uint32_t at = target.end;
-    while (at > target.first && lines_[at - 1].kind == ini::ParsedLine::Blank) --at;
-    if (at > 0 && lines_[at - 1].lineBreak == Break::None) lines_[at - 1].lineBreak = Break::CrLf;
+    std::uint32_t at = NewKeyPlace(target);
+    if (at != before) inFileOrder_ = false;
     std::rotate(lines_.begin() + at, lines_.begin() + before, lines_.end());
     target.end += added;
     for (auto later = sections_.begin() + s + 1; later != sections_.end(); ++later) {
@@ -426,25 +437,10 @@ void IniDocument::SetList(std::string_view section, std::string_view stem, int c
             target.keys.Insert(i - target.first, Hash(NameOf(lines_[i])));
 }
 
-bool IniDocument::Contiguous() const {
-    std::size_t at = 0;
-    for (const Line& line : lines_) {
-        if (line.offset != at) return false;
-        at += line.size;
-        std::string_view lineBreak = line.lineBreak == Break::CrLf ? "\r\n"
-                                     : line.lineBreak == Break::Lf ? "\n"
-                                     : line.lineBreak == Break::Cr ? "\r"
-                                                                   : "";
-        for (char c : lineBreak)  // one or two bytes: no call to compare them
-            if (at == store_.size() || store_[at++] != c) return false;
-    }
-    return at == store_.size();
-}
-
 const std::string& IniDocument::Text() {
     if (!changed_) return store_;
     changed_ = false;
-    if (Contiguous()) return store_;  // lines written in file order: the store is the file
+    if (inFileOrder_) return store_;
     std::size_t size = 0;
     for (const Line& line : lines_) size += line.size + 2;
     std::string text;
@@ -461,5 +457,6 @@ const std::string& IniDocument::Text() {
         }
     }
     store_ = std::move(text);
+    inFileOrder_ = true;
     return store_;
 }

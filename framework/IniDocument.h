@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,11 +42,9 @@ public:
     // nullptr where Find gives nullopt.
     using ListValue = std::function<void(int index, const std::string_view* value)>;
     void FindList(std::string_view section, std::string_view stem, int count, const ListValue& each);
-    // Stores value(index, key) under each key, as Set one key after the other
-    // would; value is asked in order, once each, and may throw, leaving the
-    // keys before stored.
-    using ListItem = std::function<std::string_view(int index, std::string_view key)>;
-    void SetList(std::string_view section, std::string_view stem, int count, const ListItem& value);
+    // Stores values[index] under each key, as Set one key after the other
+    // would; the caller has checked them as for Set.
+    void SetList(std::string_view section, std::string_view stem, std::span<const std::string_view> values);
 
     // Whether a Set changed anything since loading or the last Text.
     bool Changed() const { return changed_; }
@@ -148,13 +147,18 @@ private:
     void AddSection(std::string_view name);
     // Room in store_ for size more bytes, so that views into it stay valid.
     void ReserveStore(std::size_t size);
-    bool Contiguous() const;
+    // Where Set adds a key to the section: after its last line that is not blank.
+    std::uint32_t NewKeyPlace(const Section& section);
 
     ini::LeadBytes leadBytes_;
     // The loaded text, then the text of lines written since, each with a
     // CR LF after it; rebuilt as the file's text when it is saved.
     std::string store_;
     bool changed_ = false;
+    // Whether store_ is the file's text: the lines lie in it in file order,
+    // each followed by its break, as after loading, after Text, and while
+    // writes only add whole lines after the last.
+    bool inFileOrder_ = true;
     std::vector<Line> lines_;        // in file order
     std::vector<Section> sections_;  // [0]: lines before any header
     NameIndex sectionIndex_;         // first section of each name

@@ -103,24 +103,23 @@ void TIniFile::ReadList(std::string_view section, std::string_view name, int cou
     Loaded().document.FindList(section, Concat({name, "."}), count, each);
 }
 
-void TIniFile::WriteList(std::string_view section, std::string_view name, int count,
-                         const std::function<std::string_view(int)>& value) {
-    Batch batch(*this);
-    IniDocument& document = Loaded().document;
-    const ini::LeadBytes& leadBytes = document.LeadBytes();
+void TIniFile::WriteList(std::string_view section, std::string_view name,
+                         std::span<const std::string_view> values) {
     section = ini::Trim(section);
     const std::string stem = Concat({name, "."});
+    ini::NumberedName key(ini::TrimFront(stem));
+    const std::string first(key(0));
+    const ini::LeadBytes& leadBytes = Loaded().document.LeadBytes();
     // The keys differ in their digits alone, which no test refuses: when the
     // first key passes with the empty value, only the values are left to test.
-    const bool namesPass =
-        !ini::WhyUnwritable(section, ini::TrimFront(Concat({stem, "0"})), "", leadBytes);
-    document.SetList(section, stem, count, [&](int i, std::string_view key) {
-        std::string_view v = value(i);
-        if (const char* why = namesPass ? ini::WhyUnwritableValue(key, v, leadBytes)
-                                        : ini::WhyUnwritable(section, key, v, leadBytes))
-            Unwritable(section, key, why);
-        return v;
-    });
+    const bool namesPass = !ini::WhyUnwritable(section, first, "", leadBytes);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const char* why = namesPass ? ini::WhyUnwritableValue(first, values[i], leadBytes)
+                                    : ini::WhyUnwritable(section, key(static_cast<int>(i)), values[i], leadBytes);
+        if (why) Unwritable(section, key(static_cast<int>(i)), why);
+    }
+    Batch batch(*this);
+    Loaded().document.SetList(section, stem, values);
     batch.Commit();
 }
 

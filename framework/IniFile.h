@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -44,10 +45,9 @@ public:
     // that is absent, to each.
     void ReadList(std::string_view section, std::string_view name, int count,
                   const std::function<void(int index, const std::string_view* value)>& each);
-    // Writes value(index) under each key as WriteString does, the whole list
-    // in one save; a value refused leaves all of it unwritten.
-    void WriteList(std::string_view section, std::string_view name, int count,
-                   const std::function<std::string_view(int index)>& value);
+    // Writes values[index] under each key as WriteString does, the whole
+    // list in one save; a value refused leaves all of it unwritten.
+    void WriteList(std::string_view section, std::string_view name, std::span<const std::string_view> values);
 
     // Runs writes as one: they reach the disk in one save at the end, or,
     // if any of them or the save fails, none of them is kept.

@@ -146,14 +146,18 @@ void DOveVA::ReadStrings(std::string_view section, std::string_view name, TStrin
 
 void DOveVA::WriteStrings(std::string_view section, std::string_view name, const TStrings& list) {
     // One save for the whole list, and none of it if any item is refused.
+    std::vector<std::string> fenced;  // the items as stored, when the mode adds a fence
+    if (fence_ != fnNone) {
+        fenced.reserve(static_cast<std::size_t>(list.Count()));
+        for (int i = 0, n = list.Count(); i < n; ++i) fenced.push_back(Fenced(list.Get(i)));
+    }
+    std::vector<std::string_view> values;
+    values.reserve(static_cast<std::size_t>(list.Count()));
+    for (int i = 0, n = list.Count(); i < n; ++i)
+        values.push_back(fence_ == fnNone ? std::string_view(list.Get(i)) : std::string_view(fenced[i]));
     iniFile_->Update([&] {
         WriteInteger(section, Concat({name, ".Count"}), list.Count());
-        std::string fenced;
-        iniFile_->WriteList(section, name, list.Count(), [&](int i) -> std::string_view {
-            if (fence_ == fnNone) return list.Get(i);
-            fenced = Fenced(list.Get(i));
-            return fenced;
-        });
+        iniFile_->WriteList(section, name, values);
     });
 }
 

@@ -240,7 +240,6 @@ struct ListCase {
 void ExpectListWrittenAsKeyByKey(const ListCase& c) {
     IniFolder folder;
     auto key = [&](std::size_t i) { return c.name + "." + std::to_string(i); };
-    auto count = static_cast<int>(c.values.size());
     folder.Put("keys.ini", c.file);
     TIniFile keys(folder.Path("keys.ini"));
     std::string keysRefused = "<written>";
@@ -255,7 +254,8 @@ void ExpectListWrittenAsKeyByKey(const ListCase& c) {
     TIniFile list(folder.Path("list.ini"));
     std::string listRefused = "<written>";
     try {
-        list.WriteList(c.section, c.name, count, [&](int i) { return std::string_view(c.values[i]); });
+        std::vector<std::string_view> values(c.values.begin(), c.values.end());
+        list.WriteList(c.section, c.name, values);
     } catch (const EConvertError& e) {
         listRefused = e.Message();
     }
