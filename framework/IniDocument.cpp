@@ -48,9 +48,8 @@ void IniDocument::NameIndex::Rehash(std::size_t size) {
         if (slot.idPlusOne != 0) Insert(slot.idPlusOne - 1, slot.hash);
 }
 
-std::string_view IniDocument::NameOf(const Line& line) const {
+std::string_view IniDocument::ParsedName(const Line& line) const {
     std::string_view text = TextOf(line);
-    if (line.flags & kExactName) return text.substr(0, line.mark);
     switch (line.kind) {
         case ini::ParsedLine::Header: return ini::HeaderName(text, line.mark);
         case ini::ParsedLine::Key: return ini::KeyName(text, line.mark);
@@ -58,11 +57,6 @@ std::string_view IniDocument::NameOf(const Line& line) const {
         case ini::ParsedLine::Blank: break;
     }
     return {};
-}
-
-std::string_view IniDocument::ValueOf(const Line& line) const {
-    std::string_view text = TextOf(line);
-    return line.flags & kExactValue ? text.substr(line.mark + 1) : ini::KeyValue(text, line.mark);
 }
 
 IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size,

@@ -112,13 +112,21 @@ private:
     };
 
     std::string_view TextOf(const Line& line) const { return {store_.data() + line.offset, line.size}; }
-    std::string_view NameOf(const Line& line) const;
+    // Most lines' parts lie plainly before and after the '='.
+    std::string_view NameOf(const Line& line) const {
+        return line.flags & kExactName ? std::string_view(store_.data() + line.offset, line.mark) : ParsedName(line);
+    }
+    std::string_view ParsedName(const Line& line) const;
     std::string_view NameOf(const Section& section) const {
         return {store_.data() + lines_[section.first].offset + section.nameStart, section.nameSize};
     }
     // Notes where the section's name lies in its header line.
     void NameSection(Section& section);
-    std::string_view ValueOf(const Line& line) const;
+    std::string_view ValueOf(const Line& line) const {
+        return line.flags & kExactValue
+                   ? std::string_view(store_.data() + line.offset + line.mark + 1, line.size - line.mark - 1)
+                   : ini::KeyValue(TextOf(line), line.mark);
+    }
     static bool Named(const Line& line) {
         return line.kind == ini::ParsedLine::Key || line.kind == ini::ParsedLine::Bare;
     }

@@ -79,9 +79,7 @@ bool EndsInsideCharacter(std::string_view s, const LeadBytes& leadBytes) {
 
 }  // namespace
 
-bool SameName(std::string_view a, std::string_view b, const LeadBytes& leadBytes) {
-    if (a.size() != b.size()) return false;
-    if (a == b) return true;  // most often spelled alike
+bool SameFolded(std::string_view a, std::string_view b, const LeadBytes& leadBytes) {
     for (size_t i = 0; i < a.size(); ++i) {
         if (Fold(a[i]) != Fold(b[i])) return false;
         if (leadBytes(a[i]) && ++i < a.size() && a[i] != b[i]) return false;
@@ -138,12 +136,6 @@ std::uint32_t HashStem(std::string_view stem, std::uint32_t digits) {
 
 NumberedName::NumberedName(std::string_view stem) : text_(stem), stem_(stem.size()) { Format(0); }
 
-std::string_view NumberedName::operator()(int index) {
-    if (index == index_ + 1) CountUp();
-    else if (index != index_) Format(index);
-    index_ = index;
-    return text_;
-}
 
 void NumberedName::Format(int index) {
     char digits[16];
@@ -152,15 +144,16 @@ void NumberedName::Format(int index) {
     text_.append(digits, end);
 }
 
-void NumberedName::CountUp() {
-    for (std::size_t i = text_.size(); i-- > stem_;) {
+void NumberedName::Renumber(int index) {
+    if (index != index_ + 1 || index <= 0) return Format(index);
+    for (std::size_t i = text_.size(); i-- > stem_;) {  // a carry
         if (text_[i] != '9') {
             ++text_[i];
             return;
         }
         text_[i] = '0';
     }
-    Format(index_ + 1);
+    Format(index);
 }
 
 ParsedLine ParseLine(std::string_view line, const LeadBytes& leadBytes, bool mayHoldNul) {

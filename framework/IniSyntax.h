@@ -45,7 +45,10 @@ inline std::string_view Unquote(std::string_view value) {
 
 // Names compare as Windows compares them: ASCII letters without regard to
 // case, except a letter that is the trail byte of a double-byte character.
-bool SameName(std::string_view a, std::string_view b, const LeadBytes& leadBytes);
+bool SameFolded(std::string_view a, std::string_view b, const LeadBytes& leadBytes);  // of one size
+inline bool SameName(std::string_view a, std::string_view b, const LeadBytes& leadBytes) {
+    return a.size() == b.size() && (a == b || SameFolded(a, b, leadBytes));  // most often spelled alike
+}
 // A name as it is hashed: a name ending in a number (of up to nine digits)
 // hashes as its stem's hash plus the number, so that the keys of a list
 // (Name.0, Name.1, ...) lie side by side in a table and walking the list
@@ -64,11 +67,18 @@ std::uint32_t HashStem(std::string_view stem, std::uint32_t digits);
 class NumberedName {
 public:
     explicit NumberedName(std::string_view stem);
-    std::string_view operator()(int index);
+    std::string_view operator()(int index) {
+        if (index != index_) {
+            if (index == index_ + 1 && index > 0 && text_.back() != '9') ++text_.back();  // most steps
+            else Renumber(index);
+            index_ = index;
+        }
+        return text_;
+    }
 
 private:
+    void Renumber(int index);
     void Format(int index);
-    void CountUp();
 
     std::string text_;
     std::size_t stem_;
