@@ -59,8 +59,8 @@ std::string_view IniDocument::ParsedName(const Line& line) const {
     return {};
 }
 
-IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size,
-                                        Break lineBreak, bool mayHoldNul) const {
+inline IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size,
+                                               Break lineBreak, bool mayHoldNul) const {
     Line line;
     line.offset = offset;
     line.size = size;
@@ -77,6 +77,11 @@ IniDocument::Line IniDocument::ParsedAt(std::uint32_t offset, std::uint32_t size
         line.flags = kExactName | kExactValue;
         return line;
     }
+    return ParsedFully(line, mayHoldNul);
+}
+
+IniDocument::Line IniDocument::ParsedFully(Line line, bool mayHoldNul) const {
+    std::string_view text = TextOf(line);
     ini::ParsedLine parsed = ini::ParseLine(text, leadBytes_, mayHoldNul);
     line.kind = parsed.kind;
     line.mark = static_cast<std::uint32_t>(parsed.mark);

@@ -132,6 +132,7 @@ private:
     }
 
     Line ParsedAt(std::uint32_t offset, std::uint32_t size, Break lineBreak, bool mayHoldNul = true) const;
+    Line ParsedFully(Line line, bool mayHoldNul) const;  // ParsedAt for any line
     // Appends name=quote value quote and a CR LF to store_, a key line whose
     // parts need no parse.
     Line AppendKeyLine(std::string_view name, std::string_view quote, std::string_view value);

@@ -113,10 +113,9 @@ void TIniFile::WriteList(std::string_view section, std::string_view name,
     // The keys differ in their digits alone, which no test refuses: when the
     // first key passes with the empty value, only the values are left to test.
     const bool namesPass = !ini::WhyUnwritable(section, first, "", leadBytes);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const char* why = namesPass ? ini::WhyUnwritableValue(first, values[i], leadBytes)
-                                    : ini::WhyUnwritable(section, key(static_cast<int>(i)), values[i], leadBytes);
-        if (why) Unwritable(section, key(static_cast<int>(i)), why);
+    if (std::size_t i = namesPass ? ini::FirstUnwritable(first, values, leadBytes) : 0; i < values.size()) {
+        std::string_view refused = key(static_cast<int>(i));
+        Unwritable(section, refused, ini::WhyUnwritable(section, refused, values[i], leadBytes));
     }
     Batch batch(*this);
     Loaded().document.SetList(section, stem, values);

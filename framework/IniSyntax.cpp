@@ -221,12 +221,6 @@ int ParseProfileInt(std::string_view rawValue, int def) {
     return static_cast<int>(value);
 }
 
-bool NeedsQuotes(std::string_view value) {
-    if (value.empty()) return false;
-    auto taken = [](char c) { return IsBlank(c) || c == '"' || c == '\''; };
-    return taken(value.front()) || taken(value.back());
-}
-
 namespace {
 
 constexpr const char* kBreak = "改行文字と NUL 文字は保存できません。";
@@ -250,13 +244,17 @@ const char* WhyUnwritable(std::string_view section, std::string_view key, std::s
     return nullptr;
 }
 
-const char* WhyUnwritableValue(std::string_view key, std::string_view value,
-                               const LeadBytes& leadBytes) {
-    // WhyUnwritable's tests of the value, in its order; those of the names passed.
-    if (HoldsBreak(value)) return kBreak;
-    if (EndsInsideCharacter(value, leadBytes)) return kHalfCharacter;
-    if (key.starts_with('[') && HoldsCharacter(value, ']', leadBytes)) return kHeader;
-    return nullptr;
+std::size_t FirstUnwritable(std::string_view key, std::span<const std::string_view> values,
+                            const LeadBytes& leadBytes) {
+    // WhyUnwritable's tests of the value; those of the names passed.
+    const bool opensHeader = key.starts_with('[');
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        std::string_view value = values[i];
+        if (HoldsBreak(value) || EndsInsideCharacter(value, leadBytes) ||
+            (opensHeader && HoldsCharacter(value, ']', leadBytes)))
+            return i;
+    }
+    return values.size();
 }
 
 }  // namespace ini

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -111,16 +112,20 @@ int ParseProfileInt(std::string_view rawValue, int def);
 
 // True when the reader would take blanks or quotes off value's ends, so that
 // it must be written inside one extra pair of quotes.
-bool NeedsQuotes(std::string_view value);
+inline bool NeedsQuotes(std::string_view value) {
+    auto taken = [](char c) { return IsBlank(c) || c == '"' || c == '\''; };
+    return !value.empty() && (taken(value.front()) || taken(value.back()));
+}
 
 // Why a write of value under section and key could not be read back as it
 // was written, or nullptr when it can. Names are taken as the writer stores
 // them, trimmed.
 const char* WhyUnwritable(std::string_view section, std::string_view key, std::string_view value,
                           const LeadBytes& leadBytes);
-// WhyUnwritable's verdict on value under a key that it accepts with the
-// empty value, in one pass over most values.
-const char* WhyUnwritableValue(std::string_view key, std::string_view value,
-                               const LeadBytes& leadBytes);
+// The first of values that WhyUnwritable refuses under a key that it
+// accepts with the empty value, or values.size() when it refuses none; in
+// one pass over most values.
+std::size_t FirstUnwritable(std::string_view key, std::span<const std::string_view> values,
+                            const LeadBytes& leadBytes);
 
 }  // namespace ini
