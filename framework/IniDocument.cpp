@@ -389,8 +389,9 @@ void IniDocument::FindList(std::string_view section, std::string_view stem, int 
     Section& found = sections_[s];
     WalkList(found, ini::TrimFront(stem), count, [&](int i, std::string_view, std::int64_t line) {
         const Line* at = line >= 0 ? &lines_[found.first + line] : nullptr;
-        std::string_view value = at ? ini::Unquote(ValueOf(*at)) : std::string_view();
-        each(i, at && at->kind == ini::ParsedLine::Key ? &value : nullptr);
+        if (!at || at->kind != ini::ParsedLine::Key) return each(i, nullptr);  // absent, or no "="
+        std::string_view value = ini::Unquote(ValueOf(*at));
+        each(i, &value);
     });
 }
 

@@ -35,10 +35,10 @@ public:
     // trimmed as the reader trims them; the caller has checked with
     // ini::WhyUnwritable that they can be stored.
     void Set(std::string_view section, std::string_view key, std::string_view value);
-    // The keys of a list: stem followed by 0, 1, ... count - 1, handled in
-    // that order, one pass through the section's lines while they hold the
-    // keys in order.
-    // Hands each key's value, as Find gives it but unquoted, to each;
+    // The keys of a list are stem followed by 0, 1, ... count - 1, handled in
+    // that order in one pass through the section's lines while they hold
+    // the keys in order.
+    // Hands each key's value to each: as Find gives it but unquoted, or
     // nullptr where Find gives nullopt.
     using ListValue = std::function<void(int index, const std::string_view* value)>;
     void FindList(std::string_view section, std::string_view stem, int count, const ListValue& each);

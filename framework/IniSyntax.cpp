@@ -136,7 +136,6 @@ std::uint32_t HashStem(std::string_view stem, std::uint32_t digits) {
 
 NumberedName::NumberedName(std::string_view stem) : text_(stem), stem_(stem.size()) { Format(0); }
 
-
 void NumberedName::Format(int index) {
     char digits[16];
     char* end = std::to_chars(digits, digits + sizeof digits, index).ptr;
@@ -221,26 +220,18 @@ int ParseProfileInt(std::string_view rawValue, int def) {
     return static_cast<int>(value);
 }
 
-namespace {
-
-constexpr const char* kBreak = "改行文字と NUL 文字は保存できません。";
-constexpr const char* kEquals = "キー名に = は使えません。";
-constexpr const char* kHalfCharacter = "2 バイト文字の前半で終わる名前や値は保存できません。";
-constexpr const char* kHeader = "キー名がセクション名と読まれます。";
-
-}  // namespace
-
 const char* WhyUnwritable(std::string_view section, std::string_view key, std::string_view value,
                           const LeadBytes& leadBytes) {
-    if (HoldsBreak(section) || HoldsBreak(value) || HoldsBreak(key)) return kBreak;
-    if (key.find('=') != std::string_view::npos) return kEquals;
+    if (HoldsBreak(section) || HoldsBreak(value) || HoldsBreak(key))
+        return "改行文字と NUL 文字は保存できません。";
+    if (key.find('=') != std::string_view::npos) return "キー名に = は使えません。";
     if (EndsInsideCharacter(section, leadBytes) || EndsInsideCharacter(key, leadBytes) ||
         EndsInsideCharacter(value, leadBytes))
-        return kHalfCharacter;
+        return "2 バイト文字の前半で終わる名前や値は保存できません。";
     // "[a" with a ']' later on the line would be read as a section header.
     if (key.starts_with('[') &&
         (HoldsCharacter(key.substr(1), ']', leadBytes) || HoldsCharacter(value, ']', leadBytes)))
-        return kHeader;
+        return "キー名がセクション名と読まれます。";
     return nullptr;
 }
 

@@ -44,9 +44,10 @@ inline std::string_view Unquote(std::string_view value) {
     return value;
 }
 
+// SameName for names of one size that are not spelt alike.
+bool SameFolded(std::string_view a, std::string_view b, const LeadBytes& leadBytes);
 // Names compare as Windows compares them: ASCII letters without regard to
 // case, except a letter that is the trail byte of a double-byte character.
-bool SameFolded(std::string_view a, std::string_view b, const LeadBytes& leadBytes);  // of one size
 inline bool SameName(std::string_view a, std::string_view b, const LeadBytes& leadBytes) {
     return a.size() == b.size() && (a == b || SameFolded(a, b, leadBytes));  // most often spelled alike
 }
@@ -61,6 +62,11 @@ struct NameParts {
 };
 NameParts SplitName(std::string_view name);
 std::uint32_t HashStem(std::string_view stem, std::uint32_t digits);
+// Equal for every two names SameName takes as equal.
+inline std::uint32_t HashName(std::string_view name) {
+    NameParts parts = SplitName(name);
+    return HashStem(parts.stem, parts.digits) + parts.number;
+}
 
 // The keys of a list: a stem followed by an index in decimal, built in place
 // and counted up by one digit when the index follows the last, so that
@@ -85,11 +91,6 @@ private:
     std::size_t stem_;
     int index_ = 0;
 };
-// Equal for every two names SameName takes as equal.
-inline std::uint32_t HashName(std::string_view name) {
-    NameParts parts = SplitName(name);
-    return HashStem(parts.stem, parts.digits) + parts.number;
-}
 
 struct ParsedLine {
     enum Kind : std::uint8_t { Blank, Header, Key, Bare } kind = Blank;

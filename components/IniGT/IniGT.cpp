@@ -7,7 +7,6 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace {
