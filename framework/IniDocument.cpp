@@ -264,9 +264,8 @@ int IniDocument::KeyCount(std::string_view section) const {
     return s < 0 ? 0 : sections_[s].valueKeys;
 }
 
-void IniDocument::ReserveStore(std::size_t size) {
-    if (store_.capacity() - store_.size() < size)
-        store_.reserve(std::max(store_.size() + size, store_.size() * 2));
+void IniDocument::GrowStore(std::size_t size) {
+    store_.reserve(std::max(store_.size() + size, store_.size() * 2));
 }
 
 void IniDocument::AddSection(std::string_view name) {

@@ -155,7 +155,10 @@ private:
     std::int64_t SectionIndex(std::string_view name) const;  // -1 when absent
     void AddSection(std::string_view name);
     // Room in store_ for size more bytes, so that views into it stay valid.
-    void ReserveStore(std::size_t size);
+    void ReserveStore(std::size_t size) {
+        if (store_.capacity() - store_.size() < size) GrowStore(size);
+    }
+    void GrowStore(std::size_t size);
     // Where Set adds a key to the section: after its last line that is not blank.
     std::uint32_t NewKeyPlace(const Section& section);
 
